@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages named as arguments that are not installed yet.
+# Sourced by run.sh and test.sh; quiet and quick when everything is already there.
+set -euo pipefail
+
+missing=()
+for package in "$@"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if ! command -v apt-get >/dev/null; then
+  echo "Missing packages: ${missing[*]}. Please install them (no apt-get on this system)." >&2
+  exit 1
+fi
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
