@@ -1,1 +1,145 @@
-#include <gtest/gtest.h>
+#include "game_fixture.h"
+
+namespace rutschbild::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+using TileClick = GameFixture;
+
+// The fixed board, row by row:   1 10  4  2
+//                                3  0  7  6
+//                                5  8  9  .
+
+TEST_F(TileClick, TileAboveTheHoleSlidesDown)
+{
+    startFixed();
+    game.tileClick(6); // slot 7, hole in slot 11 below it
+    EXPECT_EQ(window.log, (Lines{"place 6 3990 5835", "beep", "moves 1"}));
+    EXPECT_EQ(game.state().Position[6], 11);
+    EXPECT_EQ(hole(), 7);
+    EXPECT_FALSE(game.state().Spielende);
+}
+
+TEST_F(TileClick, TileLeftOfTheHoleSlidesRightAndBackLeft)
+{
+    startFixed();
+    game.tileClick(9); // slot 10
+    EXPECT_EQ(game.state().Position[9], 11);
+    EXPECT_EQ(hole(), 10);
+    game.tileClick(9); // the tile that just moved goes back, and counts again
+    EXPECT_EQ(game.state().Position[9], 10);
+    EXPECT_EQ(hole(), 11);
+    EXPECT_EQ(window.log, (Lines{"place 9 3990 5835", "beep", "moves 1", "place 9 3990 3930",
+                                 "beep", "moves 2"}));
+}
+
+TEST_F(TileClick, TileBelowTheHoleSlidesUp)
+{
+    startFixed();
+    game.tileClick(6); // hole now in slot 7
+    game.tileClick(6); // from slot 11 back up into slot 7
+    EXPECT_EQ(game.state().Position[6], 7);
+    EXPECT_EQ(window.tiles[6].top, 2295);
+    EXPECT_EQ(window.tiles[6].left, 5835);
+    EXPECT_EQ(window.moves, "2");
+}
+
+TEST_F(TileClick, TileNotNextToTheHoleChangesNothing)
+{
+    startFixed();
+    for (const int tile : {0, 1, 2, 3, 4, 5, 7, 10}) {
+        game.tileClick(tile);
+        EXPECT_TRUE(window.log.empty()) << "tile " << tile;
+    }
+    EXPECT_EQ(game.state().Position, kFixedArrangement);
+    EXPECT_EQ(window.beeps, 0);
+    EXPECT_EQ(window.moves, "");
+    EXPECT_FALSE(game.state().Spielende); // the solved check ran and the game goes on
+}
+
+TEST_F(TileClick, NoWrapFromTheEndOfOneRowToTheStartOfTheNext)
+{
+    // Slots 3 and 4 differ by one but are not neighbours.
+    startAt(0, 15, 1);
+    ASSERT_EQ(hole(), 3);
+    game.tileClick(tileInSlot(4));
+    EXPECT_EQ(hole(), 3);
+
+    startAt(0, 20, 1);
+    ASSERT_EQ(hole(), 4);
+    game.tileClick(tileInSlot(3));
+    EXPECT_EQ(hole(), 4);
+
+    startAt(0, 35, 1); // likewise slots 7 and 8
+    ASSERT_EQ(hole(), 7);
+    game.tileClick(tileInSlot(8));
+    EXPECT_EQ(hole(), 7);
+
+    EXPECT_TRUE(window.log.empty());
+}
+
+TEST_F(TileClick, EveryNeighbourOfTheHoleCanMoveFromEveryHolePosition)
+{
+    for (int second = 0; second < 56; second += 5) {
+        startAt(30, second, 1);
+        const int from = hole();
+        const int row = from / kColumns;
+        const int column = from % kColumns;
+        std::vector<int> neighbours;
+        if (row > 0)
+            neighbours.push_back(from - kColumns);
+        if (row < kRows - 1)
+            neighbours.push_back(from + kColumns);
+        if (column > 0)
+            neighbours.push_back(from - 1);
+        if (column < kColumns - 1)
+            neighbours.push_back(from + 1);
+        for (const int slot : neighbours) {
+            const int tile = tileInSlot(slot);
+            game.tileClick(tile);
+            ASSERT_EQ(hole(), slot) << "hole " << from << ", tile in slot " << slot;
+            ASSERT_EQ(game.state().Position[tile], from);
+            game.tileClick(tile); // and back
+            ASSERT_EQ(hole(), from);
+        }
+    }
+}
+
+TEST_F(TileClick, IgnoredWhileNoGameRuns)
+{
+    // Before the first start every tile reads slot 0.
+    for (int tile = 0; tile < kTiles; ++tile)
+        game.tileClick(tile);
+    startFixed();
+    game.setSpielende(true); // as after "Vorschau"
+    for (int tile = 0; tile < kTiles; ++tile)
+        game.tileClick(tile);
+    EXPECT_TRUE(window.log.empty());
+    EXPECT_EQ(game.state().Position, kFixedArrangement);
+}
+
+TEST_F(TileClick, MoveCountGoesOnAcrossGamesAndPastSixteenBits)
+{
+    startFixed();
+    game.tileClick(9);
+    startFixed();
+    game.tileClick(9);
+    EXPECT_EQ(window.moves, "2");
+
+    window.moves = "65535";
+    game.tileClick(9);
+    EXPECT_EQ(window.moves, "65536");
+}
+
+TEST_F(TileClick, LinesFollowTheGameState)
+{
+    startFixed();
+    game.LinienZeigen();
+    EXPECT_TRUE(window.linesVisible);
+    game.setSpielende(true);
+    game.LinienZeigen();
+    EXPECT_FALSE(window.linesVisible);
+}
+
+} // namespace
+} // namespace rutschbild::testing
