@@ -1,0 +1,77 @@
+#include "picture_sets.h"
+#include "tile_pictures.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace rutschbild::test {
+namespace {
+
+QImage tileImage(int number) {
+    return tileBitmap(number).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int colourDistance(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+TEST(TileBitmaps, EveryNumberFrom101To124LoadsFromTheCompiledInResources) {
+    for (int number = 101; number <= 124; ++number) {
+        SCOPED_TRACE(number);
+        const QPixmap pixmap = tileBitmap(number);
+        ASSERT_FALSE(pixmap.isNull());
+        EXPECT_EQ(pixmap.size(), QSize(kTileWidth, kTileHeight));
+    }
+}
+
+TEST(TileBitmaps, NumbersOutsideTheTileRangeGiveANullPictureInsteadOfFailing) {
+    for (int number : {100, 125, 0, -1, 1, 112 + 1000}) {
+        EXPECT_TRUE(tileBitmap(number).isNull()) << number;
+    }
+}
+
+// Were both sets made from the same drawing, choosing the other picture would change nothing.
+TEST(TileBitmaps, GartenAndKinderTilesDifferPieceByPiece) {
+    for (int tile = 0; tile < kTilesPerSet; ++tile) {
+        SCOPED_TRACE(tile);
+        const QImage garten = tileImage(kGartenFirst + tile);
+        const QImage kinder = tileImage(kKinderFirst + tile);
+        long long difference = 0;
+        for (int y = 0; y < kTileHeight; ++y) {
+            for (int x = 0; x < kTileWidth; ++x) {
+                difference += colourDistance(garten.pixel(x, y), kinder.pixel(x, y));
+            }
+        }
+        EXPECT_GT(difference / (kTileWidth * kTileHeight), 30);
+    }
+}
+
+// A piece that is mostly flat sky or flat lawn cannot be told from its neighbours, and the
+// puzzle becomes guesswork. Count the pixels that differ clearly from the pixel to their right
+// or below: drawn detail (outlines, leaves, flowers) makes many, a smooth gradient none.
+TEST(TileBitmaps, EveryPieceCarriesDrawnDetail) {
+    for (int first : kSetFirstNumbers) {
+        for (int tile = 0; tile < kTilesPerSet; ++tile) {
+            SCOPED_TRACE(first + tile);
+            const QImage image = tileImage(first + tile);
+            int detailed = 0;
+            for (int y = 0; y + 1 < kTileHeight; ++y) {
+                for (int x = 0; x + 1 < kTileWidth; ++x) {
+                    const QRgb here = image.pixel(x, y);
+                    if (colourDistance(here, image.pixel(x + 1, y)) > 24 ||
+                        colourDistance(here, image.pixel(x, y + 1)) > 24) {
+                        ++detailed;
+                    }
+                }
+            }
+            EXPECT_GT(detailed, kTileWidth * kTileHeight / 20);
+        }
+    }
+}
+
+} // namespace
+} // namespace rutschbild::test

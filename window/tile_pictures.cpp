@@ -1,0 +1,37 @@
+#include "tile_pictures.h"
+
+#include <QString>
+
+// Q_INIT_RESOURCE declares the resource's init function in the scope it is used in, so it must
+// stay outside the namespace. Without it the linker drops the resources of a static library.
+static void initPictureResources() { Q_INIT_RESOURCE(pictures); }
+
+namespace rutschbild {
+
+namespace {
+
+// "Garten" tiles 0-11 are 101-112, "Kinder" tiles 0-11 are 113-124.
+constexpr int kFirstTileNumber = 101;
+constexpr int kLastTileNumber = 124;
+
+void ensureResources() {
+    static const bool initialised = (initPictureResources(), true);
+    (void)initialised;
+}
+
+} // namespace
+
+QPixmap tileBitmap(int number) {
+    if (number < kFirstTileNumber || number > kLastTileNumber) {
+        return {};
+    }
+    ensureResources();
+    return QPixmap(QStringLiteral(":/tiles/%1.bmp").arg(number));
+}
+
+QIcon programIcon() {
+    ensureResources();
+    return QIcon(QStringLiteral(":/icons/rutschbild.ico"));
+}
+
+} // namespace rutschbild
