@@ -1,0 +1,196 @@
+// Whole games through real mouse and key events on Form1.
+#include "form1_fixture.h"
+#include "solver.h"
+
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+namespace rutschbild::testing {
+namespace {
+
+using Form1Play = Form1Test;
+
+TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
+{
+    clock.set(9, 5, 7);
+    click("cmdSpiel");
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(slotOf(i), kFixedArrangement[i]) << i;
+    EXPECT_FALSE(tile(11)->isVisible());
+    EXPECT_FALSE(control("lstBilder")->isEnabled());
+    EXPECT_TRUE(timer()->isActive());
+    EXPECT_TRUE(line(0)->isVisible());
+    EXPECT_EQ(text("lblStartzeit"), "9 : 5 : 7");
+
+    const auto solution = solve(kFixedArrangement);
+    ASSERT_TRUE(solution.has_value());
+    for (const int i : *solution)
+        clickTile(i);
+
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(slotOf(i), i) << i;
+    expectNoGame();
+    EXPECT_EQ(text("lblBewegungen"), QString::number(solution->size()));
+
+    // A finished game takes no more clicks.
+    clickTile(10);
+    EXPECT_EQ(slotOf(10), 10);
+    EXPECT_EQ(text("lblBewegungen"), QString::number(solution->size()));
+}
+
+TEST_F(Form1Play, ClockModeStartsTheBoardOfTheStartTime)
+{
+    QTest::mouseClick(control("optSpielart1"), Qt::LeftButton);
+    clock.set(10, 12, 34);
+    click("cmdSpiel");
+    const Arrangement expected{2, 8, 1, 6, 4, 10, 5, 9, 3, 11, 0, 7};
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(slotOf(i), expected[i]) << i;
+    // Tile 11 never moves; only its slot is the hole.
+    EXPECT_EQ(slotOf(11), 11);
+}
+
+TEST_F(Form1Play, OptionChosenByArrowKeyAppliesToo)
+{
+    QTest::keyClick(control("optSpielart0"), Qt::Key_Down);
+    EXPECT_TRUE(control<QRadioButton>("optSpielart1")->isChecked());
+    clock.set(10, 45, 57);
+    click("cmdSpiel");
+    EXPECT_EQ(slotOf(0), 9);
+}
+
+TEST_F(Form1Play, VorschauDuringAGameShowsTheWholePictureAndStopsTheClock)
+{
+    click("cmdSpiel");
+    clickTile(9);
+    clock.monotonic += 7'000;
+    tick();
+    click("cmdVorschau");
+
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(slotOf(i), i) << i;
+    expectNoGame();
+    EXPECT_EQ(text("lblSpielzeit"), "0 : 7");
+    EXPECT_EQ(text("lblBewegungen"), "1");
+    clickTile(10);
+    EXPECT_EQ(text("lblBewegungen"), "1");
+}
+
+TEST_F(Form1Play, StartDuringAGameCountsOnAndRestartsThePlayTime)
+{
+    click("cmdSpiel");
+    clickTile(9);
+    clock.monotonic += 12 * 60'000 + 30'000;
+    tick();
+    EXPECT_EQ(text("lblSpielzeit"), "12 : 30");
+
+    click("cmdSpiel");
+    EXPECT_EQ(slotOf(9), 10);
+    EXPECT_EQ(text("lblSpielzeit"), "12 : 30");
+    clock.monotonic += 7'000;
+    tick();
+    EXPECT_EQ(text("lblSpielzeit"), "0 : 7");
+    clickTile(9);
+    EXPECT_EQ(text("lblBewegungen"), "2");
+}
+
+TEST_F(Form1Play, PlayTimeDropsHoursAndIgnoresTheLocalClockBeingSetBack)
+{
+    clock.set(10, 0, 0);
+    click("cmdSpiel");
+    clock.set(8, 0, 0); // set back two hours during the game
+    clock.monotonic += (61 * 60 + 5) * 1000;
+    tick();
+    EXPECT_EQ(text("lblSpielzeit"), "1 : 5");
+    clock.monotonic += 500;
+    tick();
+    EXPECT_EQ(text("lblSpielzeit"), "1 : 5");
+    EXPECT_EQ(text("lblStartzeit"), "10 : 0 : 0");
+}
+
+TEST_F(Form1Play, ADoubleClickMovesATileOnce)
+{
+    click("cmdSpiel");
+    QWidget* nine = tile(9);
+    const QPointF centre = QRectF(nine->rect()).center();
+    const QPointF global = nine->mapToGlobal(centre);
+    for (const auto& [type, buttons] :
+         {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+          {QEvent::MouseButtonRelease, Qt::NoButton},
+          {QEvent::MouseButtonDblClick, Qt::LeftButton},
+          {QEvent::MouseButtonRelease, Qt::NoButton}}) {
+        QMouseEvent event(type, centre, global, Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(nine, &event);
+    }
+    EXPECT_EQ(slotOf(9), 11);
+    EXPECT_EQ(text("lblBewegungen"), "1");
+}
+
+TEST_F(Form1Play, APressThatEndsOffTheTileOrWithTheRightButtonIsNoClick)
+{
+    click("cmdSpiel");
+    QTest::mousePress(tile(9), Qt::LeftButton);
+    QTest::mouseRelease(tile(9), Qt::LeftButton, {}, QPoint(-5, 50));
+    QTest::mouseClick(tile(9), Qt::RightButton);
+    EXPECT_EQ(slotOf(9), 10);
+    EXPECT_EQ(text("lblBewegungen"), "");
+}
+
+TEST_F(Form1Play, ClicksOnAGridLineReachTheTileBelow)
+{
+    click("cmdSpiel");
+    // Line1(2) runs down the first column of slot 1 (tile 10), Line1(0) along the top row of
+    // slot 5 (tile 0), Shape1 over the corner of slot 0 (tile 1).
+    EXPECT_EQ(form.childAt(135, 100), tile(10));
+    EXPECT_EQ(form.childAt(200, 153), tile(0));
+    EXPECT_EQ(form.childAt(8, 40), tile(1));
+}
+
+TEST_F(Form1Play, ChoosingASetByMouseSwapsAllPicturesAndNothingElse)
+{
+    click("cmdSpiel");
+    clickTile(9);
+    click("cmdVorschau");
+    std::array<QRect, 12> places{};
+    for (int i = 0; i < 12; ++i)
+        places[i] = tile(i)->geometry();
+    const QString startTime = text("lblStartzeit");
+
+    auto* list = control<QListWidget>("lstBilder");
+    // The wheel brings "Garten" into the one-line view; a click selects it.
+    const QPointF inside(10, 8);
+    QWheelEvent wheel(inside, list->viewport()->mapToGlobal(inside), {}, QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(list->viewport(), &wheel);
+    const QRect garten = list->visualItemRect(list->item(1));
+    ASSERT_TRUE(list->viewport()->rect().contains(garten.center()));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, garten.center());
+    expectPictureSet(101);
+
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(tile(i)->geometry(), places[i]) << i;
+    EXPECT_EQ(text("lblStartzeit"), startTime);
+    EXPECT_EQ(text("lblBewegungen"), "1");
+    EXPECT_FALSE(timer()->isActive());
+}
+
+TEST_F(Form1Play, ChoosingASetByArrowKeys)
+{
+    auto* list = control<QListWidget>("lstBilder");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->selectedItems().value(0), list->item(1));
+    expectPictureSet(101);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->selectedItems().value(0), list->item(0));
+    expectPictureSet(113);
+}
+
+TEST_F(Form1Play, TschuessClosesTheWindow)
+{
+    click("Command1");
+    EXPECT_FALSE(form.isVisible());
+}
+
+} // namespace
+} // namespace rutschbild::testing

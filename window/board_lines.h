@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+namespace rutschbild {
+
+// The white lines drawn over the board: Line1(i) and the outline Shape1. Clicks pass through
+// them to the tiles below.
+class BoardLine final : public QWidget {
+public:
+    // A horizontal or vertical line, one pixel wide, covering the given pixel rectangle.
+    BoardLine(const QRect& pixels, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class BoardOutline final : public QWidget {
+public:
+    // The outline runs along the inner edge of the given pixel rectangle; the inside stays clear.
+    BoardOutline(const QRect& pixels, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace rutschbild

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace rutschbild {
+
+// One imgBild(i): its picture at natural size, no border, no keyboard focus. It reports a Click
+// for a left press and release on it; the second click of a double-click reports none, so a
+// quick double-click moves a tile once.
+class TileImage final : public QWidget {
+    Q_OBJECT
+public:
+    TileImage(int index, QWidget* parent);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+signals:
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+    QPixmap picture_;
+    bool pressed_ = false;
+};
+
+} // namespace rutschbild
