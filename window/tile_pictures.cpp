@@ -4,7 +4,9 @@
 
 // Q_INIT_RESOURCE declares the resource's init function in the scope it is used in, so it must
 // stay outside the namespace. Without it the linker drops the resources of a static library.
-static void initPictureResources() { Q_INIT_RESOURCE(pictures); }
+static void initPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace rutschbild {
 

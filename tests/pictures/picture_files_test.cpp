@@ -16,7 +16,9 @@ constexpr int kRowBytes = 384; // 127 * 3 = 381, padded to a multiple of four
 constexpr int kPixelBytes = kRowBytes * kTileHeight;
 constexpr int kFileSize = kFileHeaderSize + kInfoHeaderSize + kPixelBytes; // 43,446
 
-QString tilePath(int number) { return QStringLiteral("resources/tiles/%1.bmp").arg(number); }
+QString tilePath(int number) {
+    return QStringLiteral("resources/tiles/%1.bmp").arg(number);
+}
 
 // Other programs reading the bitmaps (and the window's own loader) rely on this exact layout:
 // 24-bit BI_RGB, bottom-up, no colour table, rows padded with zeros.

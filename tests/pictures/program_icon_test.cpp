@@ -23,4 +23,3 @@ TEST(ProgramIcon, OffersItsSixteenAndThirtyTwoPixelImages) {
 
 } // namespace
 } // namespace rutschbild::test
-

@@ -19,10 +19,14 @@ double edgeDifference(const QImage& a, Edge edgeOfA, const QImage& b, Edge edgeO
     const int length = vertical ? kTileHeight : kTileWidth;
     auto pixelOn = [](const QImage& image, Edge edge, int i) {
         switch (edge) {
-        case Edge::Left: return image.pixel(0, i);
-        case Edge::Right: return image.pixel(kTileWidth - 1, i);
-        case Edge::Top: return image.pixel(i, 0);
-        case Edge::Bottom: return image.pixel(i, kTileHeight - 1);
+        case Edge::Left:
+            return image.pixel(0, i);
+        case Edge::Right:
+            return image.pixel(kTileWidth - 1, i);
+        case Edge::Top:
+            return image.pixel(i, 0);
+        case Edge::Bottom:
+            return image.pixel(i, kTileHeight - 1);
         }
         return QRgb{};
     };
