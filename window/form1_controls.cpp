@@ -104,7 +104,7 @@ void Form1::createControls()
     lblSpielzeit_ = makeValueLabel("lblSpielzeit", layout::kLblSpielzeit, this);
     lblBewegungen_ = makeValueLabel("lblBewegungen", layout::kLblBewegungen, this);
     label3_ = makeLabel("Label3", QStringLiteral("Bewegungen:"), layout::kLabel3, this);
-    label4_ = makeLabel("Label4", QStringLiteral("Rutschbild 1.0 – ein Schiebebild-Spiel"),
+    label4_ = makeLabel("Label4", QStringLiteral("Rutschbild 1.0 – © 2026 das Rutschbild-Team"),
                         layout::kLabel4, this);
     label4_->setFont(creditFont());
     QPalette blue = label4_->palette();

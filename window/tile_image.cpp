@@ -1,6 +1,8 @@
 #include "tile_image.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QPainter>
 
 namespace rutschbild {
@@ -28,10 +30,16 @@ void TileImage::mousePressEvent(QMouseEvent* event)
     pressed_ = event->button() == Qt::LeftButton;
 }
 
-void TileImage::mouseDoubleClickEvent(QMouseEvent*)
+void TileImage::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // Qt's default would treat this as a second press; the release after it must not click.
-    pressed_ = false;
+    // The second click of a double-click on this tile raises no Click. Qt also pairs two quick
+    // clicks a few pixels apart on neighbouring tiles; there the second is a click of its own.
+    const auto interval =
+        static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (lastReleaseTime_ && event->timestamp() - *lastReleaseTime_ <= interval)
+        pressed_ = false;
+    else
+        mousePressEvent(event);
 }
 
 void TileImage::mouseReleaseEvent(QMouseEvent* event)
@@ -39,6 +47,8 @@ void TileImage::mouseReleaseEvent(QMouseEvent* event)
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
+    if (event->button() == Qt::LeftButton)
+        lastReleaseTime_ = event->timestamp();
     if (click)
         emit clicked(index_);
 }

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
+
 namespace rutschbild {
 
 // One imgBild(i): its picture at natural size, no border, no keyboard focus. It reports a Click
@@ -29,6 +31,7 @@ private:
     int index_;
     QPixmap picture_;
     bool pressed_ = false;
+    std::optional<quint64> lastReleaseTime_;
 };
 
 } // namespace rutschbild

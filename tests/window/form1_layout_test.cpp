@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QStyle>
 
 namespace rutschbild::testing {
 namespace {
@@ -82,6 +83,34 @@ TEST_F(Form1Layout, TextsColoursAndFonts)
     for (const char* name : {"cmdVorschau", "cmdSpiel", "Command1"}) {
         EXPECT_FALSE(control<QPushButton>(name)->autoDefault()) << name;
         EXPECT_FALSE(control<QPushButton>(name)->isDefault()) << name;
+    }
+}
+
+TEST_F(Form1Layout, EveryTextFitsItsBox)
+{
+    // The longest texts each value label can get: 23 : 59 : 59, 59 : 59 and five-digit counts.
+    control<QLabel>("lblStartzeit")->setText("23 : 58 : 58");
+    control<QLabel>("lblSpielzeit")->setText("58 : 58");
+    control<QLabel>("lblBewegungen")->setText("88888");
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "lblStartzeit",
+                             "lblSpielzeit", "lblBewegungen"}) {
+        const auto* label = control<QLabel>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+        EXPECT_LE(label->fontMetrics().height(), label->height()) << name;
+    }
+    for (const char* name : {"optSpielart0", "optSpielart1"}) {
+        const auto* option = control<QRadioButton>(name);
+        const QStyle* style = option->style();
+        EXPECT_LE(style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                      style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) +
+                      option->fontMetrics().horizontalAdvance(option->text()),
+                  option->width())
+            << name;
+    }
+    for (const char* name : {"cmdVorschau", "cmdSpiel", "Command1"}) {
+        const auto* button = control<QPushButton>(name);
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 8)
+            << name;
     }
 }
 
