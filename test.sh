@@ -20,3 +20,12 @@ run_suite() {
 run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRUTSCHBILD_SANITIZE=ON -DRUTSCHBILD_BENCH=OFF
+
+# The GUI test suites once more under valgrind (about a minute): any invalid access, use of
+# uninitialised memory or definite leak fails the run.
+if command -v valgrind >/dev/null; then
+  echo "== valgrind: GUI tests of build/test"
+  tools/valgrind-gui-tests.sh build/test
+else
+  echo "== valgrind is not installed: skipping the GUI tests under valgrind"
+fi

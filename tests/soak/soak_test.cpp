@@ -141,6 +141,9 @@ public:
 TEST(Soak, DayOfPlayKeepsThePlayTimeRightAndMemoryFlat)
 {
     const long halfSeconds = soakMinutes() * 120L;
+    // A game lasts about twelve minutes of random clicks in a long run, less in a short one,
+    // so that even a short run sees games solved, abandoned and started again.
+    const long meanGameHalfSeconds = std::clamp(halfSeconds / 8, 50L, 1500L);
     std::mt19937 random(20261208);
     Soak soak;
     std::vector<int> plan; // clicks still to make, one per tick
@@ -172,7 +175,7 @@ TEST(Soak, DayOfPlayKeepsThePlayTimeRightAndMemoryFlat)
             plan.pop_back();
             if (!soak.probe.gameRunning())
                 ++soak.solved;
-        } else if (random() % 1500 == 0) {
+        } else if (static_cast<long>(random() % meanGameHalfSeconds) == 0) {
             // Either give up or play the rest of the game from where it stands.
             if (random() % 3 == 0) {
                 WindowProbe::click(soak.probe.preview);

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# A scripted game under valgrind --leak-check=full: the soak test shortened to MINUTES simulated
+# minutes (default 20), with games solved, abandoned and restarted, pictures switched and the
+# timer ticking. Usage: tools/valgrind-game.sh SOAK_TESTS_BINARY [MINUTES]
+# The last line printed is the leak summary; the exit status is valgrind's verdict.
+set -euo pipefail
+source "$(dirname "$0")/valgrind-run.sh"
+log=$(mktemp)
+status=0
+RUTSCHBILD_SOAK_MINUTES=${2:-20} valgrind_run "$log" "$1" | grep '^SOAK' || status=$?
+[ "$status" -eq 0 ] || cat "$log" >&2
+valgrind_summary "$log"
+rm -f "$log"
+exit "$status"
