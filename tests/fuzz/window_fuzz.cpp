@@ -1,15 +1,20 @@
 // Random event sequences against the whole window, headless: Start, Vorschau, the options, the
 // picture list, tile clicks and double-clicks, timer ticks, and a local clock that is set
 // forwards, backwards and across midnight. After every event the window must be in one of its
-// two states with a valid board, a move count that never goes down and a right play time.
+// two states with a valid board, a move count that never goes down and a right play time, and
+// every tile must stand where a model of the board, worked out from the events alone, puts it.
 //
 // Building a window costs far more than an event, so one window serves all inputs: each input
 // begins with Vorschau and "immer gleich", which bring it back to the no-game state.
+#include "arrangement.h"
 #include "fake_window.h"
 #include "form1.h"
 #include "window_probe.h"
 
 #include <QApplication>
+
+#include <algorithm>
+#include <array>
 
 #include <cstdint>
 #include <cstdio>
@@ -60,6 +65,7 @@ public:
     void reset()
     {
         WindowProbe::click(probe_.preview);
+        previewed();
         WindowProbe::click(probe_.options[0]);
         check();
     }
@@ -71,10 +77,12 @@ public:
         switch (event % 16) {
         case 0:
             WindowProbe::click(probe_.start);
-            startedAt_ = clock_.monotonic;
-            expectStartTime();
+            started();
             break;
-        case 1: WindowProbe::click(probe_.preview); break;
+        case 1:
+            WindowProbe::click(probe_.preview);
+            previewed();
+            break;
         case 2: WindowProbe::click(probe_.options[argument % 2]); break;
         case 3: probe_.clickListItem(argument % 2); break;
         case 4:
@@ -105,6 +113,44 @@ private:
             probe_.doubleClick(probe_.tiles[tile]);
         else
             WindowProbe::click(probe_.tiles[tile]);
+        modelClick(tile);
+    }
+
+    // The model: Start lays out the arrangement of the chosen option at the clock's reading.
+    void started()
+    {
+        startedAt_ = clock_.monotonic;
+        expectStartTime();
+        const Arrangement start = probe_.options[1]->isChecked()
+                                      ? clockArrangement(clock_.local.minute, clock_.local.second)
+                                      : kFixedArrangement;
+        std::copy(start.begin(), start.end(), position_.begin());
+        running_ = true;
+    }
+
+    void previewed()
+    {
+        for (int tile = 0; tile < kTiles; ++tile)
+            position_[tile] = tile;
+        running_ = false;
+    }
+
+    // A tile beside the hole, in the same row or column, slides into it; a whole picture ends
+    // the game. A double-click counts once.
+    void modelClick(int tile)
+    {
+        if (!running_)
+            return;
+        const int slot = position_[tile];
+        const int hole = position_[kHoleTile];
+        const bool besideInRow = slot / kColumns == hole / kColumns && std::abs(slot - hole) == 1;
+        if (!besideInRow && std::abs(slot - hole) != kColumns)
+            return;
+        std::swap(position_[tile], position_[kHoleTile]);
+        bool whole = true;
+        for (int i = 0; i < kHoleTile; ++i)
+            whole = whole && position_[i] == i;
+        running_ = !whole;
     }
 
     void tick()
@@ -158,12 +204,11 @@ private:
         QWidget* focused = QApplication::focusWidget();
         if (focused == nullptr || focused->objectName() == QLatin1String("Command1"))
             return;
-        const bool startPressed = focused == probe_.start;
         QTest::keyClick(focused, Qt::Key_Space);
-        if (startPressed) {
-            startedAt_ = clock_.monotonic;
-            expectStartTime();
-        }
+        if (focused == probe_.start)
+            started();
+        else if (focused == probe_.preview)
+            previewed();
     }
 
     void expectStartTime()
@@ -182,6 +227,12 @@ private:
         ++tally().events;
         if (const std::string broken = probe_.brokenInvariant(); !broken.empty())
             fail(broken);
+        std::array<int, kTiles> shown{};
+        probe_.readBoard(shown);
+        if (shown != position_)
+            fail("the tiles do not stand where the model of the board puts them");
+        if (probe_.gameRunning() != running_)
+            fail(running_ ? "the game ended too early" : "the game goes on after its end");
         const double moves = probe_.moveCount();
         if (moves < moves_ || moves > moves_ + 1)
             fail("move count went from " + probe_.moves->text().toStdString() + " to " +
@@ -196,6 +247,8 @@ private:
     std::int64_t localMilliseconds_ = 10 * 3'600'000LL;
     std::int64_t startedAt_ = 0;
     double moves_ = 0;
+    std::array<int, kTiles> position_{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    bool running_ = false;
     int lastEvent_ = -1;
     int lastArgument_ = 0;
 };
