@@ -15,7 +15,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 one_run() {
   local program=$1 stats=$scratch/time.txt start end pid
   start=$(date +%s%N)
-  /usr/bin/time -v -o "$stats" "$program" >/dev/null 2>&1 &
+  /usr/bin/time -v -o "$stats" "$program" >/dev/null 2>"$scratch/stderr" &
   pid=$!
   wait_for_window "$pid" >/dev/null
   end=$(date +%s%N)

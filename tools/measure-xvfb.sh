@@ -1,21 +1,31 @@
 # Sourced by the measure-* scripts: starts a private Xvfb on a free display, points DISPLAY at
-# it and removes it again on exit. Sets $scratch, a temporary directory removed on exit too.
-display=":$(( 90 + RANDOM % 9 ))"
-while [ -e "/tmp/.X11-unix/X${display#:}" ]; do display=":$(( 90 + RANDOM % 9 ))"; done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# it and stops it again on exit. Sets $scratch, a temporary directory removed on exit too.
 scratch=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export DISPLAY=$display
+chmod 700 "$scratch"
+xvfb=
+trap '[ -z "$xvfb" ] || { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; }; rm -rf "$scratch"' EXIT
+# Xvfb picks a free display itself and writes its number once it listens. Another X server
+# starting or stopping at the same moment can still take that display from it, so the display
+# must answer a client before it is used; otherwise the next attempt starts a new server.
+for _ in 1 2 3 4 5; do
+  rm -f "$scratch/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -1 "$scratch/display" 2>/dev/null)"
+  xdotool getmouselocation >/dev/null 2>&1 && break
+  kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null
+  xvfb=
+done
+[ -n "$xvfb" ] || { echo "could not start Xvfb" >&2; exit 1; }
 export XDG_RUNTIME_DIR=$scratch
 unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 # Waits until a window named Rutschbild is visible; prints its id. `xdotool search --sync` only
 # retries every 500 ms, so the same search runs in a tight loop (one try takes a few ms).
 wait_for_window() {
   local pid=$1
   until xdotool search --onlyvisible --name Rutschbild 2>/dev/null; do
-    kill -0 "$pid" 2>/dev/null || { echo "the program exited before showing a window" >&2; return 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "the program exited before showing a window:" >&2; cat "$scratch/stderr" >&2; return 1; }
   done
 }
