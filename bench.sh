@@ -12,7 +12,8 @@ tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
 dir=build/bench
 out=$dir/results
 mkdir -p "$out"
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The tests are built too: the soak and the leak check run the soak test.
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DRUTSCHBILD_TESTS=ON -DRUTSCHBILD_BENCH=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
