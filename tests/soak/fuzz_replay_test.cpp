@@ -34,6 +34,9 @@ TEST(WindowFuzzInputs, EveryKeptInputKeepsTheWindowSound)
 
 int main(int argc, char* argv[])
 {
+    // No screen needed, test discovery included.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();

@@ -206,6 +206,9 @@ TEST(Soak, DayOfPlayKeepsThePlayTimeRightAndMemoryFlat)
 
 int main(int argc, char* argv[])
 {
+    // No screen needed, test discovery included.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
