@@ -43,9 +43,11 @@ right after every tick, and that the start time shows the clock of the Start.
 Each row is one run of `tools/fuzz-window.sh SECONDS` (one core, clang with ASan and UBSan).
 The inputs kept in `tests/fuzz/window_inputs/` are replayed by ctest (`window_fuzz_replay`).
 
-| Date (UTC) | Seconds | Inputs | Events | Result |
-|---|---|---|---|---|
+| Date (UTC) | Harness | Seconds | Inputs | Events | Result |
+|---|---|---|---|---|---|
 DOC
-echo "| $(date -u '+%Y-%m-%d %H:%M') | $elapsed | ${inputs:-?} | ${events:-?} | $result |" >>docs/fuzzing.md
+harness=$(git log -1 --format=%h -- tests/fuzz/window_fuzz.cpp tests/soak/window_probe.h)
+git diff --quiet -- tests/fuzz/window_fuzz.cpp tests/soak/window_probe.h || harness="$harness+"
+echo "| $(date -u '+%Y-%m-%d %H:%M') | $harness | $elapsed | ${inputs:-?} | ${events:-?} | $result |" >>docs/fuzzing.md
 echo "window_fuzz: ${events:-?} events in ${inputs:-?} inputs, $elapsed s: $result (log: $log)"
 exit "$status"
