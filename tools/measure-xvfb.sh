@@ -4,16 +4,17 @@ scratch=$(mktemp -d)
 chmod 700 "$scratch"
 xvfb=
 trap '[ -z "$xvfb" ] || { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; }; rm -rf "$scratch"' EXIT
-# Xvfb picks a free display itself and writes its number once it listens. Another X server
-# starting or stopping at the same moment can still take that display from it, so the display
-# must answer a client before it is used; otherwise the next attempt starts a new server.
+# A display number of its own, well above those other tools pick (0 upwards, 99 upwards), whose
+# server must answer a client before it is used; otherwise the next attempt takes another one.
 for _ in 1 2 3 4 5; do
-  rm -f "$scratch/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+  number=$(( 200 + RANDOM % 800 ))
+  [ -e "/tmp/.X$number-lock" ] && continue
+  # -noreset: without it the server resets whenever its last client leaves, and a program
+  # started at that moment cannot connect.
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
-  export DISPLAY=":$(head -1 "$scratch/display" 2>/dev/null)"
-  xdotool getmouselocation >/dev/null 2>&1 && break
+  export DISPLAY=":$number"
+  for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break 2; sleep 0.05; done
   kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null
   xvfb=
 done
