@@ -119,7 +119,9 @@ $table
   caches). Any window with a single line of text pays for that, as the second reference shows:
   an empty window with one label. Against it, what the game adds (its controls, twelve tile
   pictures, the icon) is small. Nothing in the game's own start-up is slow: \`Form1\` is built and
-  painted in a few milliseconds (the headless row above).
+  painted in about a millisecond once Qt is warm (the headless row above). On this shared
+  two-core machine the start-up medians move by a fifth or more from one run of \`./bench.sh\` to
+  the next (fastest and slowest runs are in the raw output), so the ratios do too.
 - Timer events count what the program asks for: none with no game, and Timer1's two a second
   during one. Thread wake-ups count what the operating system sees: with no game none at all;
   during a game each tick wakes the main thread, and once a second the new play-time text is
@@ -160,7 +162,7 @@ $table
 
 ## Raw output
 $(raw timers.txt "\`bench/timer_count\`:")
-$(raw startup.txt "\`tools/measure-startup.sh\` (program, median ms to the window, median peak KiB, runs):")
+$(raw startup.txt "\`tools/measure-startup.sh\` (program, median ms to the window, median peak KiB, runs, fastest and slowest ms):")
 $(raw wakeups.txt "\`tools/measure-wakeups.sh\` (context switches per second, in all and by thread):")
 DOC
 echo "Wrote docs/performance.md"

@@ -2,7 +2,8 @@
 # Measures, from outside, how long a program takes from process start until its window named
 # "Rutschbild" is on screen, and its peak resident memory (GNU time -v), under a private Xvfb.
 # Usage: tools/measure-startup.sh RUNS PROGRAM [PROGRAM...]
-# Prints one line per program: "<program> <median ms to window> <median peak RSS KiB> <runs>".
+# Prints one line per program: "<program> <median ms to window> <median peak RSS KiB> <runs>
+# <fastest ms> <slowest ms>".
 # Each program is started once unmeasured first, so every measured run finds warm file caches.
 set -euo pipefail
 
@@ -41,5 +42,6 @@ for program in "$@"; do
   file=$scratch/$(basename "$program").runs
   ms=$(awk '{ print $1 / 1000 }' "$file" | median)
   kib=$(awk '{ print $2 }' "$file" | median)
-  echo "$(basename "$program") $ms $kib $runs"
+  range=$(awk '{ print $1 / 1000 }' "$file" | sort -n | awk 'NR == 1 { low = $1 } { high = $1 } END { print low, high }')
+  echo "$(basename "$program") $ms $kib $runs $range"
 done
