@@ -11,4 +11,8 @@ if [ ! -x build/run/window/rutschbild ]; then
   echo "Built the game rules; the window is not there yet."
   exit 0
 fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Built build/run/window/rutschbild, but there is no display to show it on." >&2
+  exit 1
+fi
 exec build/run/window/rutschbild

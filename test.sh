@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test headless: once in a normal
-# build, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds everything and runs every test headless: in a normal build,
+# its GUI suites once more under valgrind, and all of them under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
@@ -17,9 +18,8 @@ run_suite() {
   ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 120
 }
 
-run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRUTSCHBILD_SANITIZE=ON -DRUTSCHBILD_BENCH=OFF
+# Benchmarks are built and run by bench.sh, not here: they would only lengthen the test run.
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUTSCHBILD_BENCH=OFF
 
 # The GUI test suites once more under valgrind (about a minute): any invalid access, use of
 # uninitialised memory or definite leak fails the run.
@@ -29,3 +29,6 @@ if command -v valgrind >/dev/null; then
 else
   echo "== valgrind is not installed: skipping the GUI tests under valgrind"
 fi
+
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRUTSCHBILD_SANITIZE=ON -DRUTSCHBILD_BENCH=OFF
