@@ -6,7 +6,7 @@
 #include "solver.h"
 #include "window_probe.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include <malloc.h>
@@ -203,13 +203,3 @@ TEST(Soak, DayOfPlayKeepsThePlayTimeRightAndMemoryFlat)
 
 } // namespace
 } // namespace rutschbild::testing
-
-int main(int argc, char* argv[])
-{
-    // No screen needed, test discovery included.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
