@@ -38,7 +38,7 @@ row "Tile click that moves nothing (rules only)" "$(figure "$out/rules.json" BM_
 row "\`Zufall\`, \"immer gleich\"" "$(figure "$out/rules.json" BM_ZufallImmerGleich)" "" "$cmd"
 row "\`Zufall\`, \"immer anders\" (all 3,600 clock readings in turn)" "$(figure "$out/rules.json" BM_ZufallImmerAnders)" "" "$cmd"
 
-game=$dir/window/rutschbild
+game=$dir/qt/rutschbild
 if [ -x "$dir/bench/window_bench" ] && [ -x "$game" ]; then
   echo "== window, headless"
   cmd="QT_QPA_PLATFORM=offscreen $dir/bench/window_bench"

@@ -8,7 +8,7 @@ build=$1
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 failed=0
-for suite in tests/window/window_tests tests/pictures/pictures_tests tests/soak/soak_tests \
+for suite in tests/qt/qt_tests tests/pictures/pictures_tests tests/soak/soak_tests \
              tests/soak/window_fuzz_replay; do
   [ -x "$build/$suite" ] || continue
   started=$(date +%s)

@@ -2,6 +2,7 @@
 #include "board_lines.h"
 #include "form1.h"
 #include "form1_layout.h"
+#include "pixel_rect.h"
 #include "tile_image.h"
 
 #include <QFontDatabase>
