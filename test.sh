@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
-tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
@@ -32,3 +32,10 @@ fi
 
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRUTSCHBILD_SANITIZE=ON -DRUTSCHBILD_BENCH=OFF
+
+# Only built, so that the fuzz build cannot break unnoticed; tools/fuzz-window.sh runs them.
+echo "== fuzz targets (clang, built only)"
+tools/fuzz-window.sh --build-only >/dev/null
+
+echo "== Debian package"
+tools/check-package.sh

@@ -4,6 +4,7 @@
 # from the kept inputs in tests/fuzz/window_inputs. Appends what ran to docs/fuzzing.md.
 # A broken invariant or a crash stops the run and leaves the input in build/fuzz/; copy it into
 # tests/fuzz/window_inputs/ once fixed, so ctest replays it from then on.
+# `tools/fuzz-window.sh --build-only` builds both fuzz targets and runs nothing (test.sh does that).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
@@ -11,8 +12,13 @@ dir=build/fuzz
 
 cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DRUTSCHBILD_FUZZ=ON -DRUTSCHBILD_TESTS=OFF -DRUTSCHBILD_BENCH=OFF \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
   >/dev/null
+if [ "$seconds" = --build-only ]; then
+  cmake --build "$dir" -j2 --target rules_fuzz window_fuzz
+  exit
+fi
 cmake --build "$dir" -j1 --target window_fuzz
 mkdir -p "$dir/window_corpus"
 
