@@ -43,7 +43,8 @@ expected=(usr/games/rutschbild "usr/share/applications/$id.desktop" "usr/share/m
   usr/share/man/man6/rutschbild.6.gz usr/share/doc/rutschbild/copyright
   usr/share/doc/rutschbild/changelog.gz "usr/share/icons/hicolor/scalable/apps/$id.svg")
 for icon in resources/icons/rutschbild-*.png; do
-  size=${icon##*-}; size=${size%.png}
+  [[ $icon =~ /rutschbild-([0-9]+)\.png$ ]] || continue
+  size=${BASH_REMATCH[1]}
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 for file in "${expected[@]}"; do
