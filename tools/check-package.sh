@@ -14,7 +14,7 @@ xvfb= program=
 cleanup() {
   [ -z "$program" ] || { kill "$program"; wait "$program"; } 2>/dev/null || true
   [ -z "$xvfb" ] || { kill "$xvfb"; wait "$xvfb"; } 2>/dev/null || true
-  [ -n "${keep:-}" ] || rm -rf "$scratch"
+  rm -rf "$scratch"
 }
 trap cleanup EXIT
 fail() { echo "check-package: $*" >&2; exit 1; }
@@ -32,7 +32,8 @@ dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x could not unpack $deb"
 out=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) \
   && [ -z "$out" ] || fail "desktop-file-validate: $(echo "$out" | head -1)"
 out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" 2>&1) \
-  && ! grep -qE '^[EW]:' <<<"$out" || fail "appstreamcli: $(grep -m1 -E '^[EW]:' <<<"$out" || echo "$out" | head -1)"
+  && ! grep -qE '^[EW]:' <<<"$out" \
+  || fail "appstreamcli: $(grep -m1 -E '^[EW]:' <<<"$out" || echo "$out" | head -1)"
 out=$(zcat "$root/usr/share/man/man6/rutschbild.6.gz" | groff -ww -z -man 2>&1) \
   && [ -z "$out" ] || fail "groff on the manual page: $(echo "$out" | head -1)"
 out=$(lintian --fail-on error,warning "$deb" 2>&1) \
@@ -69,13 +70,17 @@ export DISPLAY=:$(cat "$scratch/display") XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFO
 program=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rutschbild$' | head -1) \
   || fail "no window named Rutschbild within 20 s: $(head -1 "$scratch/output")"
-sleep 0.5
-import -window "$window" -crop 125x111+9+41 +repage "$scratch/tile.png" \
-  || fail "import could not take a screenshot of the window"
-# One pixel in from the tile's edges, which the board outline covers.
-differing=$(compare -metric AE -fuzz 2% "$scratch/tile.png" \
-  \( resources/tiles/113.bmp -crop 125x111+1+1 +repage \) null: 2>&1) \
-  || fail "the top-left tile is not the first tile of Kinder ($differing pixels differ)"
+# One pixel in from the tile's edges, which the board outline covers. The first paint may take a
+# moment on a busy machine.
+for attempt in $(seq 20); do
+  sleep 0.25
+  import -window "$window" -crop 125x111+9+41 +repage "$scratch/tile.png" \
+    || fail "import could not take a screenshot of the window"
+  differing=$(compare -metric AE -fuzz 2% "$scratch/tile.png" \
+    \( resources/tiles/113.bmp -crop 125x111+1+1 +repage \) null: 2>&1) && break
+  [ "$attempt" -lt 20 ] \
+    || fail "the top-left tile is not the first tile of Kinder ($differing pixels differ)"
+done
 xdotool mousemove --window "$window" 576 276 click 1
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "the program still runs 10 s after a click on Tschüss"
