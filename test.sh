@@ -32,3 +32,6 @@ fi
 
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRUTSCHBILD_SANITIZE=ON -DRUTSCHBILD_BENCH=OFF
+
+# Rutschbild.exe for 64-bit and 32-bit Windows, and its test suites under Wine.
+tools/test-windows.sh

@@ -1,3 +1,6 @@
 # The Debian/Ubuntu packages the build needs, and those the tests need on top.
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev)
+# The Windows build and its tests under Wine (tools/test-windows.sh, called by test.sh).
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
+                  binutils-mingw-w64-i686 wine64 xvfb xauth googletest)
