@@ -119,15 +119,19 @@ bool fitsEveryBox(HFONT font, UINT dpi)
 }
 
 // Tahoma 8 pt, the dialog face of Windows since 2000 and of Wine, fits every box. Where it is
-// missing, the font mapper's sans serif at the same height is narrowed until it fits too.
+// missing, the font mapper's sans serif a little smaller, and narrowed if it must be.
 Font windowFont(UINT dpi)
 {
     static const bool tahoma = fontInstalled(L"Tahoma");
     const wchar_t* face = tahoma ? L"Tahoma" : L"";
     constexpr BYTE family = VARIABLE_PITCH | FF_SWISS;
-    Font font = createFont(8, 0, dpi, family, face);
-    if (fitsEveryBox(font.get(), dpi))
-        return font;
+    constexpr double kSizes[] = {8, 7.5, 7};
+    Font font;
+    for (const double points : kSizes) {
+        font = createFont(points, 0, dpi, family, face);
+        if (fitsEveryBox(font.get(), dpi))
+            return font;
+    }
     HDC screen = GetDC(nullptr);
     TEXTMETRICW metrics{};
     {
@@ -136,7 +140,7 @@ Font windowFont(UINT dpi)
     }
     ReleaseDC(nullptr, screen);
     for (int width = metrics.tmAveCharWidth - 1; width > metrics.tmAveCharWidth / 2; --width) {
-        font = createFont(8, width, dpi, family, face);
+        font = createFont(kSizes[2], width, dpi, family, face);
         if (fitsEveryBox(font.get(), dpi))
             break;
     }
