@@ -18,8 +18,9 @@ void registerClass(WNDPROC windowProc)
     [[maybe_unused]] static const bool registered = [windowProc] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
-        // Double-clicks arrive as such, so the second click of one can be told apart.
-        windowClass.style = CS_DBLCLKS;
+        // No CS_DBLCLKS: every press is a press. The second press of a double-click on a tile
+        // that moved lands on the hole it left, so the tile moves once; a quick press on
+        // another tile is a click of its own.
         windowClass.lpfnWndProc = windowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -73,10 +74,7 @@ LRESULT Board::handle(UINT message, WPARAM wParam, LPARAM lParam)
         paint(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_LBUTTONDOWN:
-        onPress(point, false);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        onPress(point, true);
+        onPress(point);
         return 0;
     case WM_LBUTTONUP:
         onRelease(point);
@@ -144,16 +142,9 @@ void Board::paint(HDC target)
     BitBlt(target, 0, 0, width, height, canvas.get(), 0, 0, SRCCOPY);
 }
 
-void Board::onPress(POINT point, bool secondOfDoubleClick)
+void Board::onPress(POINT point)
 {
-    const std::optional<int> tile = tileAt(point);
-    // The second click of a double-click on the same tile raises no Click of its own; Windows
-    // also pairs two quick clicks a few pixels apart on neighbouring tiles, and there the second
-    // one is a click of its own.
-    if (secondOfDoubleClick && tile == lastReleasedTile_)
-        pressedTile_.reset();
-    else
-        pressedTile_ = tile;
+    pressedTile_ = tileAt(point);
     SetCapture(window_);
 }
 
@@ -161,7 +152,6 @@ void Board::onRelease(POINT point)
 {
     const std::optional<int> pressed = pressedTile_;
     const std::optional<int> tile = tileAt(point);
-    lastReleasedTile_ = tile;
     ReleaseCapture(); // clears pressedTile_ through WM_CAPTURECHANGED
     pressedTile_.reset();
     if (pressed && pressed == tile)

@@ -47,7 +47,7 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint(HDC target);
-    void onPress(POINT point, bool secondOfDoubleClick);
+    void onPress(POINT point);
     void onRelease(POINT point);
     void rescale(Tile& tile) const;
     RECT tileRect(int tile) const;
@@ -60,7 +60,6 @@ private:
     std::array<Tile, 12> tiles_;
     bool linesVisible_ = true;
     std::optional<int> pressedTile_;
-    std::optional<int> lastReleasedTile_;
 };
 
 } // namespace rutschbild::win32

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace rutschbild::win32 {
 
@@ -174,16 +175,19 @@ void Form1::createControls()
 
 void Form1::applyDpi()
 {
-    windowFont_ = windowFont(dpi_);
-    creditFont_ = creditFont(dpi_);
+    // The old fonts are released only once no control uses them any more.
+    Font newWindowFont = windowFont(dpi_);
+    Font newCreditFont = creditFont(dpi_);
     for (const ControlDesign& design : kControls) {
         HWND child = control(design.id);
         const RECT place = designedPixels(design, dpi_);
         SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = design.id == kLabel4 ? creditFont_.get() : windowFont_.get();
+        HFONT font = design.id == kLabel4 ? newCreditFont.get() : newWindowFont.get();
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
+    windowFont_ = std::move(newWindowFont);
+    creditFont_ = std::move(newCreditFont);
     // One item fills the list's one line, so exactly one shows at a time.
     RECT listClient;
     GetClientRect(control(kLstBilder), &listClient);

@@ -37,6 +37,8 @@ TEST_F(Form1Layout, TheWindowAndEveryControlStandWhereDesignedAt96Dpi)
     EXPECT_EQ(windowText(form.handle()), L"Rutschbild");
     const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
     EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+    EXPECT_NE(GetClassLongPtrW(form.handle(), GCLP_HICON), 0u);
+    EXPECT_NE(GetClassLongPtrW(form.handle(), GCLP_HICONSM), 0u);
 
     const struct {
         int id;

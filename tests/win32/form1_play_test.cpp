@@ -69,15 +69,14 @@ TEST_F(Form1Play, ADoubleClickMovesOnceAndAQuickClickOnAnotherTileStillCounts)
 {
     click(kCmdSpiel);
     const POINT tile9 = tileCentre(9);
-    mouse(board(), WM_LBUTTONDOWN, tile9);
-    mouse(board(), WM_LBUTTONUP, tile9);
-    mouse(board(), WM_LBUTTONDBLCLK, tile9);
-    mouse(board(), WM_LBUTTONUP, tile9);
+    for (int press = 0; press < 2; ++press) {
+        mouse(board(), WM_LBUTTONDOWN, tile9);
+        mouse(board(), WM_LBUTTONUP, tile9);
+    }
     EXPECT_EQ(slotOf(9), 11);
     EXPECT_EQ(text(kLblBewegungen), L"1");
-    // Windows pairs a quick press close by as a double-click; on another tile it is a click.
     const POINT tile8 = tileCentre(8);
-    mouse(board(), WM_LBUTTONDBLCLK, tile8);
+    mouse(board(), WM_LBUTTONDOWN, tile8);
     mouse(board(), WM_LBUTTONUP, tile8);
     EXPECT_EQ(slotOf(8), 10);
     EXPECT_EQ(text(kLblBewegungen), L"2");
