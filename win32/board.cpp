@@ -5,7 +5,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace rutschbild::win32 {
 
@@ -53,11 +55,11 @@ LRESULT CALLBACK Board::windowProc(HWND window, UINT message, WPARAM wParam, LPA
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(board));
     }
     auto* board = reinterpret_cast<Board*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return board != nullptr ? board->handle(message, wParam, lParam)
+    return board != nullptr ? board->onMessage(message, wParam, lParam)
                             : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Board::handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Board::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {

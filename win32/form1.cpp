@@ -77,11 +77,11 @@ LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPA
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form != nullptr ? form->handle(message, wParam, lParam)
+    return form != nullptr ? form->onMessage(message, wParam, lParam)
                            : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:

@@ -30,7 +30,7 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int notification);
     LRESULT onControlColour(HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);
