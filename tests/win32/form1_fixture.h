@@ -40,6 +40,17 @@ protected:
                 deliver(form.handle(), message);
     }
 
+    // Delivers messages as they come for a while of real time, the timer's included.
+    void pumpFor(DWORD milliseconds)
+    {
+        const ULONGLONG end = GetTickCount64() + milliseconds;
+        for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now),
+                                      QS_ALLINPUT);
+            pump();
+        }
+    }
+
     HWND control(int id) const { return form.control(id); }
     std::wstring text(int id) const { return windowText(control(id)); }
 

@@ -114,6 +114,18 @@ TEST_F(Form1Play, PlayTimeFollowsTheMonotonicClockWhenTheWallClockIsSetBack)
     EXPECT_EQ(text(kLblStartzeit), L"10 : 0 : 0");
 }
 
+TEST_F(Form1Play, Timer1TicksEveryHalfSecondOnlyDuringAGame)
+{
+    click(kCmdSpiel);
+    clock.monotonic += 3'000;
+    pumpFor(700); // one tick of the real timer, at least
+    EXPECT_EQ(text(kLblSpielzeit), L"0 : 3");
+    click(kCmdVorschau);
+    clock.monotonic += 5'000;
+    pumpFor(700);
+    EXPECT_EQ(text(kLblSpielzeit), L"0 : 3");
+}
+
 TEST_F(Form1Play, TheListSwitchesPicturesBetweenGamesOnlyAndChangesNothingElse)
 {
     HWND list = control(kLstBilder);
