@@ -33,6 +33,9 @@ fi
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRUTSCHBILD_SANITIZE=ON -DRUTSCHBILD_BENCH=OFF
 
+# Rutschbild.exe for 64-bit and 32-bit Windows, and its test suites under Wine.
+tools/test-windows.sh
+
 # Only built, so that the fuzz build cannot break unnoticed; tools/fuzz-window.sh runs them.
 echo "== fuzz targets (clang, built only)"
 tools/fuzz-window.sh --build-only >/dev/null

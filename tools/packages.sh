@@ -4,3 +4,6 @@ BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
 TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev)
 # tools/check-package.sh: builds the .deb, validates it and starts the unpacked program under Xvfb.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb xdotool imagemagick)
+# The Windows build and its tests under Wine (tools/test-windows.sh, called by test.sh).
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
+                  binutils-mingw-w64-i686 wine64 xvfb xauth googletest)

@@ -1,0 +1,102 @@
+// What the board paints: the right bitmap in every slot, the hole, and the white lines.
+#include "form1_fixture.h"
+
+#include <array>
+
+namespace rutschbild::win32 {
+namespace {
+
+using Form1Rendering = Form1Test;
+
+constexpr std::uint32_t kWhite = 0xffffff;
+
+// Whether the slot shows the bitmap pixel for pixel; its first row and column, where the
+// outline and the grid lines lie, are left out.
+::testing::AssertionResult slotShows(const Pixels& board, int slot, const Pixels& bitmap)
+{
+    const int left = 127 * (slot % 4);
+    const int top = 113 * (slot / 4);
+    for (int y = 1; y < 112; ++y)
+        for (int x = 1; x < 126; ++x)
+            if (board.at(left + x, top + y) != bitmap.at(x, y))
+                return ::testing::AssertionFailure() << "slot " << slot << " differs at " << x
+                                                     << "," << y;
+    return ::testing::AssertionSuccess();
+}
+
+// The pixels of Line1(0..4) on the board: the two row lines, then the three column lines.
+std::array<std::vector<std::uint32_t>, 5> linePixels(const Pixels& board)
+{
+    std::array<std::vector<std::uint32_t>, 5> lines;
+    for (int x = 0; x < board.width; ++x) {
+        lines[0].push_back(board.at(x, 113));
+        lines[1].push_back(board.at(x, 226));
+    }
+    for (int y = 0; y < board.height; ++y)
+        for (int column = 1; column < 4; ++column)
+            lines[1 + column].push_back(board.at(127 * column, y));
+    return lines;
+}
+
+bool allWhite(const std::vector<std::uint32_t>& pixels)
+{
+    for (const std::uint32_t pixel : pixels)
+        if (pixel != kWhite)
+            return false;
+    return true;
+}
+
+std::array<Pixels, 12> pictureSet(int first)
+{
+    std::array<Pixels, 12> set;
+    for (int tile = 0; tile < 12; ++tile)
+        set[tile] = readPixels(loadBitmapResource(first + tile).get());
+    return set;
+}
+
+TEST_F(Form1Rendering, TheBoardShowsEachTilesBitmapAndWhiteLinesOnlyDuringAGame)
+{
+    const std::array<Pixels, 12> kinder = pictureSet(113);
+    Pixels board = renderBoard();
+    ASSERT_EQ(board.width, 508);
+    ASSERT_EQ(board.height, 339);
+    for (int slot = 0; slot < 12; ++slot)
+        EXPECT_TRUE(slotShows(board, slot, kinder[slot]));
+    for (const auto& line : linePixels(board))
+        EXPECT_FALSE(allWhite(line));
+    // Shape1, the outline, always shows.
+    EXPECT_EQ(board.at(0, 0), kWhite);
+    EXPECT_EQ(board.at(507, 338), kWhite);
+    EXPECT_EQ(board.at(200, 338), kWhite);
+
+    click(kCmdSpiel);
+    clickTile(9);
+    board = renderBoard();
+    for (int tile = 0; tile < 11; ++tile)
+        EXPECT_TRUE(slotShows(board, slotOf(tile), kinder[tile])) << "tile " << tile;
+    // The hole, now slot 10, shows the window's background.
+    EXPECT_EQ(board.at(127 * 2 + 60, 113 * 2 + 60), GetSysColor(COLOR_BTNFACE) & 0xffffff);
+    for (const auto& line : linePixels(board))
+        EXPECT_TRUE(allWhite(line));
+
+    click(kCmdVorschau);
+    board = renderBoard();
+    for (const auto& line : linePixels(board))
+        EXPECT_FALSE(allWhite(line));
+}
+
+TEST_F(Form1Rendering, ChoosingGartenPutsItsBitmapsIntoEverySlot)
+{
+    // "Kinder" by mouse, then the arrow key down to "Garten".
+    mouse(control(kLstBilder), WM_LBUTTONDOWN, {10, 6});
+    mouse(control(kLstBilder), WM_LBUTTONUP, {10, 6});
+    key(VK_DOWN);
+    EXPECT_EQ(SendMessageW(control(kLstBilder), LB_GETCURSEL, 0, 0), 1);
+    const std::array<Pixels, 12> garten = pictureSet(101);
+    const Pixels board = renderBoard();
+    for (int slot = 0; slot < 12; ++slot)
+        EXPECT_TRUE(slotShows(board, slot, garten[slot]));
+}
+
+} // namespace
+} // namespace rutschbild::win32

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Builds Rutschbild.exe for 64-bit and 32-bit Windows with MinGW-w64, packs both ZIPs, and runs
+# the Windows test suites under Wine on a private Xvfb display with a private WINEPREFIX.
+# Leaves no process behind. Usage: tools/test-windows.sh   (from anywhere; test.sh calls it)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/packages.sh
+tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}"
+
+source tools/wine-env.sh
+
+jobs=2
+wine32=/usr/lib/wine/wine # only with the wine32 package (i386), absent from a 64-bit-only Wine
+
+xvfb_pid=
+cleanup() {
+  if [ -d "$WINEPREFIX" ]; then "$wineserver" -k 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "${scratch:-}"
+}
+trap cleanup EXIT
+
+build() { # folder, triplet, targets...
+  local dir=$1 triplet=$2; shift 2
+  echo "== $dir ($triplet)"
+  cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-$triplet.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DRUTSCHBILD_BENCH=OFF >/dev/null
+  cmake --build "$dir" -j"$jobs" "$@"
+  (cd "$dir" && cpack -G ZIP >/dev/null)
+}
+
+# Stand-alone executables: at most 1.5 MB, and no DLL of the compiler's runtime beside them.
+check_exe() { # exe, triplet
+  local exe=$1 triplet=$2 size dlls
+  size=$(stat -c %s "$exe")
+  dlls=$("$triplet-objdump" -p "$exe" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ')
+  echo "$exe: $size bytes, imports: $dlls"
+  if [ "$size" -gt 1572864 ]; then echo "FAIL: $exe is larger than 1.5 MB" >&2; exit 1; fi
+  if grep -qiE 'libstdc|libgcc|libwinpthread' <<<"$dlls"; then
+    echo "FAIL: $exe needs a MinGW runtime DLL" >&2; exit 1
+  fi
+}
+
+# Passes only when GoogleTest says so: a crashed test program may still exit with 0.
+run_tests() { # loader, exe
+  local loader=$1 exe=$2 log
+  log=$scratch/$(basename "$exe").log
+  echo "== $(basename "$exe") under $(basename "$loader")"
+  timeout 300 "$loader" "$exe" >"$log" 2>&1 || true
+  if grep -q '^\[  PASSED  \]' "$log" && ! grep -q '^\[  FAILED  \]' "$log"; then
+    grep '^\[  PASSED  \]' "$log"
+  else
+    cat "$log"
+    echo "FAIL: $exe" >&2
+    exit 1
+  fi
+}
+
+scratch=$(mktemp -d)
+have_wine32=false
+[ -x "$wine32" ] && have_wine32=true
+
+build build/win64 x86_64-w64-mingw32
+check_exe build/win64/Rutschbild.exe x86_64-w64-mingw32
+if $have_wine32; then
+  build build/win32 i686-w64-mingw32
+else
+  build build/win32 i686-w64-mingw32 --target Rutschbild
+fi
+check_exe build/win32/Rutschbild.exe i686-w64-mingw32
+ls build/win64/Rutschbild-*-win64.zip build/win32/Rutschbild-*-win32.zip
+
+# A display of our own: Xvfb picks a free number and writes it to fd 3 when it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+[ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$scratch/display")
+
+ensure_wine_prefix
+
+run_tests "$wine64" build/win64/tests/game/game_tests.exe
+run_tests "$wine64" build/win64/tests/win32/win32_tests.exe
+if $have_wine32; then
+  run_tests "$wine32" build/win32/tests/game/game_tests.exe
+  run_tests "$wine32" build/win32/tests/win32/win32_tests.exe
+else
+  echo "== no 32-bit Wine ($wine32 is missing): the i686 build is compiled but its tests are skipped"
+fi

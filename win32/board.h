@@ -1,0 +1,65 @@
+#pragma once
+
+// The board of Form1 as one child window: the twelve imgBild tiles, the grid lines Line1(0..4)
+// and the outline Shape1, drawn together without flicker. Tiles are kept in the layout's twips;
+// a left press and release on the same tile is that tile's Click.
+#include "gdi_handles.h"
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace rutschbild::win32 {
+
+class Board {
+public:
+    using ClickHandler = std::function<void(int tile)>;
+
+    Board(HWND parent, int id, ClickHandler onClick);
+    Board(const Board&) = delete;
+    Board& operator=(const Board&) = delete;
+
+    HWND handle() const { return window_; }
+
+    // Places the board window and rescales the pictures for the given resolution.
+    void setDpi(UINT dpi);
+    void setPicture(int tile, Bitmap picture);
+    void placeTile(int tile, int top, int left);
+    void setTileVisible(int tile, bool visible);
+    void setLinesVisible(bool visible);
+
+    int tileTop(int tile) const { return tiles_[tile].top; }
+    int tileLeft(int tile) const { return tiles_[tile].left; }
+    bool tileVisible(int tile) const { return tiles_[tile].visible; }
+    bool linesVisible() const { return linesVisible_; }
+
+private:
+    struct Tile {
+        int top = 0; // twips on the form
+        int left = 0;
+        bool visible = true;
+        Bitmap picture;
+        Bitmap scaled; // the picture at the window's resolution; empty at 96 DPI
+    };
+
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void paint(HDC target);
+    void onPress(POINT point);
+    void onRelease(POINT point);
+    void rescale(Tile& tile) const;
+    RECT tileRect(int tile) const;
+    std::optional<int> tileAt(POINT point) const;
+    void redraw() const;
+
+    HWND window_ = nullptr;
+    ClickHandler onClick_;
+    UINT dpi_ = 96;
+    std::array<Tile, 12> tiles_;
+    bool linesVisible_ = true;
+    std::optional<int> pressedTile_;
+};
+
+} // namespace rutschbild::win32

@@ -1,0 +1,73 @@
+#pragma once
+
+// The one window of the game on Windows. It owns the native controls, turns their messages into
+// the handlers of GameControl and carries out what those handlers and the game rules ask.
+#include "board.h"
+#include "front_end.h"
+#include "game_control.h"
+#include "gdi_handles.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace rutschbild::win32 {
+
+class Form1 final : private FrontEnd {
+public:
+    explicit Form1(const Clock& clock);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    HWND handle() const { return window_; }
+    HWND control(int id) const { return GetDlgItem(window_, id); }
+    const Board& board() const { return *board_; }
+    // Win32 cannot be asked whether a timer is set, so the window remembers.
+    bool playClockRunning() const { return playClockRunning_; }
+
+    void show(int showCommand);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(int id, int notification);
+    LRESULT onControlColour(HDC dc, HWND control);
+    void onDpiChanged(UINT dpi, const RECT& suggested);
+    void onActivate(bool active);
+
+    // Built in form1_controls.cpp.
+    void createControls();
+    void applyDpi();
+
+    // WindowOperations
+    void placeTile(int tile, int top, int left) override;
+    void setTile11Visible(bool visible) override;
+    void setPictureListEnabled(bool enabled) override;
+    void setPlayClockRunning(bool running) override;
+    void setGridLinesVisible(bool visible) override;
+    std::string movesText() const override;
+    void setMovesText(const std::string& text) override;
+    void setStartTimeText(const std::string& text) override;
+    void beep() override;
+
+    // FrontEnd
+    int tileTop(int tile) const override;
+    int tileLeft(int tile) const override;
+    void addListItem(const std::string& text) override;
+    std::string selectedListItemText() const override;
+    void setTilePicture(int tile, int bitmapNumber) override;
+    void setPlayTimeText(const std::string& text) override;
+    void closeWindow() override;
+
+    HWND window_ = nullptr;
+    UINT dpi_ = 96;
+    Font windowFont_;
+    Font creditFont_;
+    std::unique_ptr<Board> board_;
+    HWND focus_ = nullptr; // the control that gets the focus back when the window is activated
+    bool playClockRunning_ = false;
+    GameControl control_;
+};
+
+} // namespace rutschbild::win32

@@ -1,0 +1,20 @@
+// Rutschbild for Windows: one window, its message loop, and nothing read or written elsewhere.
+#include "clock.h"
+#include "form1.h"
+#include "message_loop.h"
+
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
+{
+    // Loads the themed controls that the manifest asks for.
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    const rutschbild::SystemClock clock;
+    rutschbild::win32::Form1 form(clock);
+    form.show(showCommand);
+    return rutschbild::win32::runMessageLoop(form.handle());
+}

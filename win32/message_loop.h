@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+namespace rutschbild::win32 {
+
+// Delivers one message; Tab, the arrow keys, Enter and Space on the form's controls go to the
+// dialog manager first, as in a dialog box.
+void deliver(HWND form, MSG& message);
+
+// Runs until the form is closed; the result is the program's exit code.
+int runMessageLoop(HWND form);
+
+} // namespace rutschbild::win32
