@@ -1,126 +1,32 @@
 #include "system_beep.h"
+#include "event_sound_player.h"
 
 #include <QApplication>
-#include <QTimer>
-
-#include <canberra.h>
-#include <dlfcn.h>
-
-#include <cstdio>
 
 namespace rutschbild {
 
-namespace {
-
-void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
-
-// libcanberra's ALSA backend lets ALSA print several lines for every sound it cannot play (no
-// sound card, no server). Our one line says enough, so ALSA is asked to keep quiet, if the
-// backend has loaded it; the program does not depend on ALSA itself.
-void silenceAlsa()
-{
-    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (!alsa)
-        return;
-    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    using SetHandler = int (*)(Handler);
-    if (auto* setHandler = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
-        setHandler(&ignoreAlsaMessage);
-    dlclose(alsa);
-}
-
-} // namespace
-
-void CanberraBeeper::ContextDeleter::operator()(ca_context* context) const
-{
-    ca_context_destroy(context);
-}
-
 CanberraBeeper::CanberraBeeper()
+    : player_(new EventSoundPlayer([this] {
+          // The toolkit's beep belongs to the window's thread.
+          QMetaObject::invokeMethod(&receiver_, [] { QApplication::beep(); },
+                                    Qt::QueuedConnection);
+      }))
 {
-    ca_context* context = nullptr;
-    int error = ca_context_create(&context);
-    if (error == CA_SUCCESS) {
-        context_.reset(context);
-        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Rutschbild",
-                                CA_PROP_APPLICATION_ID, "rutschbild", nullptr);
-        error = ca_context_open(context);
-        silenceAlsa();
-    }
-    if (error != CA_SUCCESS) {
-        context_.reset();
-        fallBack(error);
-        // Only the message: no beep was asked for yet.
-    }
+    thread_.setObjectName(QStringLiteral("Rutschbild beeps"));
+    player_->moveToThread(&thread_);
+    QObject::connect(&thread_, &QThread::finished, player_, &QObject::deleteLater);
+    thread_.start();
 }
 
-CanberraBeeper::~CanberraBeeper() = default;
-
-// The bell of the freedesktop theme lasts 0.14 s.
-constexpr int kBeepSpacingMilliseconds = 200;
+CanberraBeeper::~CanberraBeeper()
+{
+    thread_.quit();
+    thread_.wait();
+}
 
 void CanberraBeeper::beep()
 {
-    ++waiting_;
-    if (playing_ == 0)
-        playWaitingBeeps();
-}
-
-void CanberraBeeper::playAfter(unsigned id)
-{
-    if (id != playing_)
-        return; // its end, or its time, has come before
-    playing_ = 0;
-    playWaitingBeeps();
-}
-
-void CanberraBeeper::playWaitingBeeps()
-{
-    while (waiting_ > 0) {
-        --waiting_;
-        // Every beep has an id of its own, so none cancels another.
-        const unsigned id = ++lastId_ == 0 ? ++lastId_ : lastId_;
-        const int error = context_ ? play(id) : CA_ERROR_STATE;
-        if (error == CA_SUCCESS) {
-            playing_ = id;
-            QTimer::singleShot(kBeepSpacingMilliseconds, &receiver_, [this, id] { playAfter(id); });
-            return;
-        }
-        fallBack(error);
-        QApplication::beep();
-    }
-}
-
-int CanberraBeeper::play(unsigned id)
-{
-    ca_proplist* properties = nullptr;
-    if (ca_proplist_create(&properties) != CA_SUCCESS)
-        return CA_ERROR_OOM;
-    ca_proplist_sets(properties, CA_PROP_EVENT_ID, "bell-window-system");
-    ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Rutschbild");
-    int error = ca_context_play_full(context_.get(), id, properties, &finished, this);
-    if (error == CA_ERROR_NOTFOUND) {
-        ca_proplist_sets(properties, CA_PROP_EVENT_ID, "bell");
-        error = ca_context_play_full(context_.get(), id, properties, &finished, this);
-    }
-    ca_proplist_destroy(properties);
-    return error;
-}
-
-void CanberraBeeper::fallBack(int error)
-{
-    if (!warned_)
-        std::fprintf(stderr, "rutschbild: no event sound (%s), using the display's bell\n",
-                     ca_strerror(error));
-    warned_ = true;
-}
-
-// Runs on one of libcanberra's threads, which may not call back into libcanberra: it only posts
-// the news to the window's thread.
-void CanberraBeeper::finished(ca_context*, unsigned id, int, void* self)
-{
-    auto* beeper = static_cast<CanberraBeeper*>(self);
-    QMetaObject::invokeMethod(&beeper->receiver_, [beeper, id] { beeper->playAfter(id); },
+    QMetaObject::invokeMethod(player_, [player = player_] { player->beep(); },
                               Qt::QueuedConnection);
 }
 
