@@ -11,6 +11,7 @@ namespace {
 
 // The bell of the freedesktop theme lasts 0.14 s.
 constexpr int kBeepSpacingMilliseconds = 200;
+constexpr qint64 kRetryMilliseconds = 30'000;
 
 void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
 
@@ -50,7 +51,6 @@ EventSoundPlayer::~EventSoundPlayer() = default;
 // On the player's thread, at the first beep: connecting to a sound server takes its time.
 void EventSoundPlayer::open()
 {
-    opened_ = true;
     ca_context* context = nullptr;
     int error = ca_context_create(&context);
     if (error == CA_SUCCESS) {
@@ -63,12 +63,13 @@ void EventSoundPlayer::open()
     if (error != CA_SUCCESS) {
         context_.reset();
         warnOnce(error);
+        sinceFailure_.start();
     }
 }
 
 void EventSoundPlayer::beep()
 {
-    if (!opened_)
+    if (!context_ && (!sinceFailure_.isValid() || sinceFailure_.hasExpired(kRetryMilliseconds)))
         open();
     ++waiting_;
     if (playing_ == 0)
@@ -96,6 +97,10 @@ void EventSoundPlayer::playWaitingBeeps()
             return;
         }
         warnOnce(error);
+        if (context_) {
+            context_.reset();
+            sinceFailure_.start();
+        }
         fallBack_();
     }
 }

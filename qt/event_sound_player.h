@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -12,7 +13,9 @@ namespace rutschbild {
 
 // Plays the beeps of a CanberraBeeper on the beeper's own thread. A beep asked for while one
 // plays follows it when it has finished, or a fifth of a second after it began if that comes
-// first (some sound paths report the end late), so three in a row are heard as three.
+// first (some sound paths report the end late), so three in a row are heard as three. After a
+// sound has failed, beeps fall back for half a minute before libcanberra is tried again: a
+// failing attempt costs milliseconds of processor time that a click's repaint needs.
 class EventSoundPlayer final : public QObject {
 public:
     // fallBack sounds one beep some other way; it is called on this object's thread.
@@ -35,7 +38,7 @@ private:
 
     std::function<void()> fallBack_;
     QTimer spacing_;
-    bool opened_ = false;
+    QElapsedTimer sinceFailure_; // invalid until a sound fails
     std::unique_ptr<ca_context, ContextDeleter> context_;
     int waiting_ = 0;
     unsigned playing_ = 0; // the id of the sound that plays, 0 for none
