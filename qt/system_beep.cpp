@@ -15,17 +15,24 @@ CanberraBeeper::CanberraBeeper()
     thread_.setObjectName(QStringLiteral("Rutschbild beeps"));
     player_->moveToThread(&thread_);
     QObject::connect(&thread_, &QThread::finished, player_, &QObject::deleteLater);
-    thread_.start();
 }
 
 CanberraBeeper::~CanberraBeeper()
 {
+    if (!thread_.isRunning()) {
+        delete player_; // never beeped: the thread never ran
+        return;
+    }
     thread_.quit();
     thread_.wait();
 }
 
 void CanberraBeeper::beep()
 {
+    // The thread, and libcanberra with it, start with the first beep: a window that is built
+    // and closed without a move costs no thread.
+    if (!thread_.isRunning())
+        thread_.start();
     QMetaObject::invokeMethod(player_, [player = player_] { player->beep(); },
                               Qt::QueuedConnection);
 }
