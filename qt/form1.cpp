@@ -1,11 +1,15 @@
 // Form1's events and the window operations on its controls.
 #include "form1.h"
+#include "accessibility.h"
 #include "board_lines.h"
+#include "form1_layout.h"
+#include "keyboard.h"
+#include "system_beep.h"
 #include "tile_image.h"
 #include "tile_pictures.h"
 #include "twips.h"
 
-#include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,13 +20,30 @@
 
 namespace rutschbild {
 
-Form1::Form1(const Clock& clock, QWidget* parent) : QWidget(parent), control_(*this, clock)
+Form1::Form1(const Clock& clock, QWidget* parent)
+    : Form1(clock, std::make_unique<CanberraBeeper>(), nullptr, parent)
+{
+}
+
+Form1::Form1(const Clock& clock, Beeper& beeper, QWidget* parent)
+    : Form1(clock, nullptr, &beeper, parent)
+{
+}
+
+Form1::Form1(const Clock& clock, std::unique_ptr<Beeper> ownBeeper, Beeper* beeper,
+             QWidget* parent)
+    : QWidget(parent), ownBeeper_(std::move(ownBeeper)), beeper_(beeper ? *beeper : *ownBeeper_),
+      control_(*this, clock)
 {
     createControls();
     setWindowIcon(programIcon());
+    installKeyboardHandling(optSpielart_, {cmdVorschau_, cmdSpiel_, command1_});
+    describeForAssistiveTools();
     connectEvents();
     control_.Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::connectEvents()
 {
@@ -45,9 +66,35 @@ void Form1::connectEvents()
     connect(timer1_, &QTimer::timeout, this, [this] { control_.timer1Tick(); });
 }
 
+void Form1::describeForAssistiveTools()
+{
+    installAccessibleInterfaces();
+    for (int i = 0; i < 12; ++i) {
+        imgBild_[i]->setAccessibleName(QStringLiteral("Bildteil %1").arg(i + 1));
+        describeTilePlace(i);
+    }
+    for (QLabel* label : {lblStartzeit_, lblSpielzeit_, lblBewegungen_})
+        markAsValueLabel(label);
+    lblStartzeit_->setAccessibleName(QStringLiteral("Startzeit"));
+    lblSpielzeit_->setAccessibleName(QStringLiteral("Spielzeit"));
+    lblBewegungen_->setAccessibleName(QStringLiteral("Bewegungen"));
+    lstBilder_->setAccessibleName(QStringLiteral("Bildauswahl"));
+    frame1_->setAccessibleName(QStringLiteral("Startposition"));
+}
+
+// Where a tile stands now, for screen readers; they hear of the change.
+void Form1::describeTilePlace(int tile)
+{
+    const QPoint place = imgBild_[tile]->pos();
+    const int column = (place.x() - pixels(layout::kBoardLeft)) / pixels(layout::kTileWidth);
+    const int row = (place.y() - pixels(layout::kBoardTop)) / pixels(layout::kTileHeight);
+    imgBild_[tile]->setAccessibleDescription(slotDescription(4 * row + column));
+}
+
 void Form1::placeTile(int tile, int top, int left)
 {
     imgBild_[tile]->move(pixels(left), pixels(top));
+    describeTilePlace(tile);
 }
 
 void Form1::setTile11Visible(bool visible) { imgBild_[11]->setVisible(visible); }
@@ -72,15 +119,15 @@ std::string Form1::movesText() const { return lblBewegungen_->text().toStdString
 
 void Form1::setMovesText(const std::string& text)
 {
-    lblBewegungen_->setText(QString::fromStdString(text));
+    setValueText(lblBewegungen_, QString::fromStdString(text));
 }
 
 void Form1::setStartTimeText(const std::string& text)
 {
-    lblStartzeit_->setText(QString::fromStdString(text));
+    setValueText(lblStartzeit_, QString::fromStdString(text));
 }
 
-void Form1::beep() { QApplication::beep(); }
+void Form1::beep() { beeper_.beep(); }
 
 int Form1::tileTop(int tile) const { return twips(imgBild_[tile]->y()); }
 
@@ -103,12 +150,12 @@ void Form1::setTilePicture(int tile, int bitmapNumber)
 {
     const QPixmap picture = tileBitmap(bitmapNumber);
     assert(!picture.isNull());
-    imgBild_[tile]->setPicture(picture);
+    imgBild_[tile]->setPicture(picture, tilePicture2x(bitmapNumber));
 }
 
 void Form1::setPlayTimeText(const std::string& text)
 {
-    lblSpielzeit_->setText(QString::fromStdString(text));
+    setValueText(lblSpielzeit_, QString::fromStdString(text));
 }
 
 void Form1::closeWindow() { close(); }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -16,6 +17,7 @@ class QTimer;
 
 namespace rutschbild {
 
+class Beeper;
 class BoardLine;
 class BoardOutline;
 class TileImage;
@@ -25,13 +27,20 @@ class TileImage;
 class Form1 final : public QWidget, private FrontEnd {
     Q_OBJECT
 public:
+    // With the desktop's event sound as its beep.
     explicit Form1(const Clock& clock, QWidget* parent = nullptr);
+    Form1(const Clock& clock, Beeper& beeper, QWidget* parent = nullptr);
+    ~Form1() override;
 
 private:
+    Form1(const Clock& clock, std::unique_ptr<Beeper> ownBeeper, Beeper* beeper, QWidget* parent);
+
     void createControls();
     void createBoard();
     void setFocusChain();
     void connectEvents();
+    void describeForAssistiveTools();
+    void describeTilePlace(int tile);
 
     // WindowOperations
     void placeTile(int tile, int top, int left) override;
@@ -73,6 +82,8 @@ private:
     QPushButton* command1_ = nullptr;
     QTimer* timer1_ = nullptr;
 
+    std::unique_ptr<Beeper> ownBeeper_;
+    Beeper& beeper_; // ownBeeper_ or one given by the caller
     GameControl control_;
 };
 

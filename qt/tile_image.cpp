@@ -5,6 +5,8 @@
 #include <QStyleHints>
 #include <QPainter>
 
+#include <cmath>
+
 namespace rutschbild {
 
 TileImage::TileImage(int index, QWidget* parent) : QWidget(parent), index_(index)
@@ -13,16 +15,33 @@ TileImage::TileImage(int index, QWidget* parent) : QWidget(parent), index_(index
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TileImage::setPicture(const QPixmap& picture)
+void TileImage::setPicture(const QPixmap& picture, const QPixmap& large)
 {
     picture_ = picture;
+    large_ = large;
     update();
 }
 
 void TileImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1 || picture_.isNull()) {
+        painter.drawPixmap(0, 0, picture_);
+        return;
+    }
+    // Scaled, each edge of the tile goes to the device pixel edge nearest its place in the window,
+    // the same one its neighbour's edge goes to: no gap and no overlap between tiles.
+    const QPoint origin = mapTo(window(), QPoint());
+    const auto edge = [ratio](int windowPixel, int originPixel) {
+        return std::round(windowPixel * ratio) / ratio - originPixel;
+    };
+    const QRectF target(QPointF(edge(origin.x(), origin.x()), edge(origin.y(), origin.y())),
+                        QPointF(edge(origin.x() + width(), origin.x()),
+                                edge(origin.y() + height(), origin.y())));
+    const QPixmap& source = large_.isNull() ? picture_ : large_;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, source, QRectF(source.rect()));
 }
 
 void TileImage::mousePressEvent(QMouseEvent* event)

@@ -15,8 +15,12 @@ class TileImage final : public QWidget {
 public:
     TileImage(int index, QWidget* parent);
 
-    void setPicture(const QPixmap& picture);
+    // The picture at natural size, and the same drawn at twice the size for scaled screens.
+    void setPicture(const QPixmap& picture, const QPixmap& large);
     const QPixmap& picture() const { return picture_; }
+
+    // Reports a Click, as a mouse click on the tile does.
+    void click() { emit clicked(index_); }
 
 signals:
     void clicked(int index);
@@ -30,6 +34,7 @@ protected:
 private:
     int index_;
     QPixmap picture_;
+    QPixmap large_;
     bool pressed_ = false;
     std::optional<quint64> lastReleaseTime_;
 };

@@ -31,6 +31,14 @@ QPixmap tileBitmap(int number) {
     return QPixmap(QStringLiteral(":/tiles/%1.bmp").arg(number));
 }
 
+QPixmap tilePicture2x(int number) {
+    if (number < kFirstTileNumber || number > kLastTileNumber) {
+        return {};
+    }
+    ensureResources();
+    return QPixmap(QStringLiteral(":/tiles2x/%1.png").arg(number));
+}
+
 QIcon programIcon() {
     ensureResources();
     return QIcon(QStringLiteral(":/icons/rutschbild.ico"));

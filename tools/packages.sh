@@ -1,6 +1,7 @@
 # The Debian/Ubuntu packages the build needs, and those the tests need on top (clang and its
 # runtime libraries for the fuzz targets).
-BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+  libcanberra-dev)
 TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev)
 # tools/check-package.sh: builds the .deb, validates it and starts the unpacked program under Xvfb.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb xdotool imagemagick)

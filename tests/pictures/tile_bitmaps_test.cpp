@@ -84,5 +84,29 @@ TEST(TileBitmaps, EveryPieceCarriesDrawnDetail) {
     }
 }
 
+// The large pictures are the same drawing as the bitmaps of the same number: halved, each is
+// close to its bitmap and far from any other.
+TEST(TileBitmaps, EachLargePictureIsItsBitmapAtTwiceTheSize) {
+    for (int number = 101; number <= 124; ++number) {
+        SCOPED_TRACE(number);
+        const QPixmap large = tilePicture2x(number);
+        ASSERT_EQ(large.size(), QSize(2 * kTileWidth, 2 * kTileHeight));
+        const QImage halved = large.toImage().convertToFormat(QImage::Format_RGB32).scaled(
+            kTileWidth, kTileHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const auto meanDistance = [&](const QImage& other) {
+            long long sum = 0;
+            for (int y = 0; y < kTileHeight; ++y)
+                for (int x = 0; x < kTileWidth; ++x)
+                    sum += colourDistance(halved.pixel(x, y), other.pixel(x, y));
+            return sum / (kTileWidth * kTileHeight);
+        };
+        const int neighbour = number == 124 ? 101 : number + 1;
+        EXPECT_LT(meanDistance(tileImage(number)), 20);
+        EXPECT_GT(meanDistance(tileImage(neighbour)), 30);
+    }
+    EXPECT_TRUE(tilePicture2x(100).isNull());
+    EXPECT_TRUE(tilePicture2x(125).isNull());
+}
+
 } // namespace
 } // namespace rutschbild::test

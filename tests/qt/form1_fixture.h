@@ -2,21 +2,31 @@
 
 #include "fake_window.h"
 #include "form1.h"
+#include "system_beep.h"
 #include "tile_pictures.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QSignalSpy>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 namespace rutschbild::testing {
 
-// A shown Form1 on a fake clock. Controls are looked up by their design names, as a user of
+// Counts the beeps instead of sounding them.
+class RecordingBeeper final : public Beeper {
+public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+// A shown Form1 on a fake clock and a counting beeper. Controls are looked up by their design names, as a user of
 // the window would see them, without any hooks in the window itself.
 class Form1Test : public ::testing::Test {
 protected:
@@ -85,7 +95,8 @@ protected:
     }
 
     FakeClock clock;
-    Form1 form{clock};
+    RecordingBeeper beeper;
+    Form1 form{clock, beeper};
 };
 
 } // namespace rutschbild::testing

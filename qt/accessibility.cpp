@@ -1,0 +1,115 @@
+#include "accessibility.h"
+#include "form1.h"
+#include "tile_image.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace rutschbild {
+
+namespace {
+
+constexpr char kValueLabel[] = "rutschbildValueLabel";
+
+// A tile is a button: its press action is the tile's click, with all the rules of a click.
+class TileAccessible final : public QAccessibleWidget {
+public:
+    explicit TileAccessible(TileImage* tile) : QAccessibleWidget(tile, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            static_cast<TileImage*>(widget())->click();
+    }
+};
+
+// A value label: named by the caption beside it, its text is its value.
+class ValueLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit ValueLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+// The window leaves the controls hidden on screen out of its children too: tile 11 during a
+// game, the grid lines outside one.
+class Form1Accessible final : public QAccessibleWidget {
+public:
+    explicit Form1Accessible(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(shownChildren().size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> children = shownChildren();
+        return index >= 0 && index < children.size()
+                   ? QAccessible::queryAccessibleInterface(children[index])
+                   : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(shownChildren().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget*> shownChildren() const
+    {
+        QList<QWidget*> shown;
+        for (QObject* child : widget()->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (control && !control->isWindow() && !control->isHidden())
+                shown.append(control);
+        }
+        return shown;
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("rutschbild::TileImage"))
+        return new TileAccessible(static_cast<TileImage*>(object));
+    if (className == QLatin1String("QLabel") && object->property(kValueLabel).toBool())
+        return new ValueLabelAccessible(static_cast<QLabel*>(object));
+    if (className == QLatin1String("rutschbild::Form1"))
+        return new Form1Accessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleInterfaces()
+{
+    static const bool installed = (QAccessible::installFactory(&accessibleFor), true);
+    (void)installed;
+}
+
+void markAsValueLabel(QLabel* label)
+{
+    label->setProperty(kValueLabel, true);
+}
+
+void setValueText(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    QAccessibleValueChangeEvent event(label, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString slotDescription(int slot)
+{
+    return QStringLiteral("Reihe %1, Spalte %2").arg(slot / 4 + 1).arg(slot % 4 + 1);
+}
+
+} // namespace rutschbild

@@ -1,0 +1,93 @@
+// Form1 as screen readers and automation tools see it, through Qt's accessibility interfaces.
+#include "form1_fixture.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
+
+namespace rutschbild::testing {
+namespace {
+
+class Form1Accessibility : public Form1Test {
+protected:
+    static QAccessibleInterface* accessible(QObject* object)
+    {
+        return QAccessible::queryAccessibleInterface(object);
+    }
+
+    // The objects the window lists as its children.
+    QList<QObject*> childrenOfForm() const
+    {
+        QList<QObject*> children;
+        QAccessibleInterface* window = accessible(const_cast<Form1*>(&form));
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface* child = window->child(i);
+            children << child->object();
+            EXPECT_EQ(window->indexOfChild(child), i);
+            EXPECT_EQ(child->parent()->object(), &form);
+        }
+        return children;
+    }
+
+    void press(int i) { accessible(tile(i))->actionInterface()->doAction(
+                            QAccessibleActionInterface::pressAction()); }
+};
+
+TEST_F(Form1Accessibility, TilesAreButtonsNamedAfterTheirPieceAndTheirPlace)
+{
+    for (int i = 0; i < 12; ++i) {
+        QAccessibleInterface* button = accessible(tile(i));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->role(), QAccessible::Button);
+        EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Bildteil %1").arg(i + 1));
+        EXPECT_EQ(button->text(QAccessible::Description),
+                  QStringLiteral("Reihe %1, Spalte %2").arg(i / 4 + 1).arg(i % 4 + 1));
+        ASSERT_NE(button->actionInterface(), nullptr);
+        EXPECT_TRUE(button->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+    }
+}
+
+TEST_F(Form1Accessibility, ControlsAreNamedByTheirCaptions)
+{
+    const std::pair<const char*, const char*> names[] = {
+        {"lblStartzeit", "Startzeit"}, {"lblSpielzeit", "Spielzeit"},
+        {"lblBewegungen", "Bewegungen"}, {"lstBilder", "Bildauswahl"},
+        {"Frame1", "Startposition"}, {"cmdSpiel", "Start"}};
+    for (const auto& [control, name] : names)
+        EXPECT_EQ(accessible(this->control(control))->text(QAccessible::Name), name) << control;
+}
+
+TEST_F(Form1Accessibility, PressingATileIsAClickWithAllItsRules)
+{
+    press(9); // before Start
+    EXPECT_EQ(slotOf(9), 9);
+    click("cmdSpiel");
+    press(0); // not beside the hole
+    EXPECT_EQ(text("lblBewegungen"), "");
+    EXPECT_EQ(beeper.count, 0);
+
+    press(9); // fixed start: tile 9 stands in slot 10, beside the hole in slot 11
+    EXPECT_EQ(slotOf(9), 11);
+    EXPECT_EQ(text("lblBewegungen"), "1");
+    EXPECT_EQ(beeper.count, 1);
+    EXPECT_EQ(accessible(tile(9))->text(QAccessible::Description), "Reihe 3, Spalte 4");
+    EXPECT_EQ(accessible(control("lblBewegungen"))->text(QAccessible::Value), "1");
+    // The change events themselves go out only where a screen reader listens: Qt's offscreen
+    // platform has no accessibility bridge, so they cannot be seen here.
+}
+
+TEST_F(Form1Accessibility, Tile11IsLeftOutOfTheTreeWhileItIsHidden)
+{
+    EXPECT_TRUE(childrenOfForm().contains(tile(11)));
+    click("cmdSpiel");
+    const QList<QObject*> during = childrenOfForm();
+    EXPECT_FALSE(during.contains(tile(11)));
+    EXPECT_TRUE(during.contains(tile(10)));
+    EXPECT_TRUE(during.contains(control("cmdSpiel")));
+    click("cmdVorschau");
+    EXPECT_TRUE(childrenOfForm().contains(tile(11)));
+}
+
+} // namespace
+} // namespace rutschbild::testing

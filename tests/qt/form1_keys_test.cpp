@@ -1,0 +1,79 @@
+// The keys of the window, and the command line it does not read.
+#include "form1_fixture.h"
+
+#include <QProcess>
+
+namespace rutschbild::testing {
+namespace {
+
+using Form1Keys = Form1Test;
+
+TEST_F(Form1Keys, EnterAndKeypadEnterPressTheFocusedButton)
+{
+    auto* start = control<QPushButton>("cmdSpiel");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_TRUE(timer()->isActive()) << "Enter on Start starts a game";
+
+    auto* preview = control<QPushButton>("cmdVorschau");
+    preview->setFocus();
+    QTest::keyClick(preview, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(timer()->isActive()) << "keypad Enter on Vorschau ends it";
+
+    // Held down, Enter presses once, as Space does.
+    QSignalSpy clicks(start, &QPushButton::clicked);
+    start->setFocus();
+    QTest::keyPress(start, Qt::Key_Return);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(start, &repeat);
+    QTest::keyRelease(start, Qt::Key_Return);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(Form1Keys, EnterWithTheFocusElsewherePressesNothing)
+{
+    QSignalSpy starts(control<QPushButton>("cmdSpiel"), &QPushButton::clicked);
+    QSignalSpy previews(control<QPushButton>("cmdVorschau"), &QPushButton::clicked);
+    QSignalSpy closes(control<QPushButton>("Command1"), &QPushButton::clicked);
+    for (const char* name : {"optSpielart0", "lstBilder"}) {
+        control(name)->setFocus();
+        QTest::keyClick(control(name), Qt::Key_Return);
+        QTest::keyClick(control(name), Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    EXPECT_EQ(starts.count() + previews.count() + closes.count(), 0);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Form1Keys, LeftAndRightMoveBetweenTheOptionsAsUpAndDownDo)
+{
+    auto* gleich = control<QRadioButton>("optSpielart0");
+    auto* anders = control<QRadioButton>("optSpielart1");
+    QTest::keyClick(gleich, Qt::Key_Right);
+    EXPECT_TRUE(anders->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), anders);
+    clock.set(10, 45, 57);
+    click("cmdSpiel");
+    EXPECT_EQ(slotOf(0), 9) << "the clock-derived start applies";
+
+    anders->setFocus();
+    QTest::keyClick(anders, Qt::Key_Left);
+    EXPECT_TRUE(gleich->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), gleich);
+}
+
+// Qt's own options would change the window if the program passed them on: -platform to a
+// platform that does not exist makes Qt give up at once.
+TEST(CommandLine, QtOptionsOnTheCommandLineHaveNoEffect)
+{
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(RUTSCHBILD_PROGRAM),
+                  {"-platform", "nosuchplatform", "-style", "nosuchstyle", "-reverse"});
+    ASSERT_TRUE(program.waitForStarted());
+    EXPECT_FALSE(program.waitForFinished(1500)) << "the program ended: " << program.exitCode();
+    program.kill();
+    program.waitForFinished();
+}
+
+} // namespace
+} // namespace rutschbild::testing

@@ -1,0 +1,110 @@
+// The board at the display scale the test runs at (QT_SCALE_FACTOR; ctest runs this suite at
+// 1, 1.25, 1.5, 1.75, 2, 2.5 and 3): tiles that meet exactly, sharp pictures, thin lines.
+#include "form1_fixture.h"
+
+#include <cmath>
+
+namespace rutschbild::testing {
+namespace {
+
+constexpr int kBoardLeft = 8, kBoardTop = 40, kTileWidth = 127, kTileHeight = 113;
+
+class Form1Scale : public Form1Test {
+protected:
+    double ratio() const { return form.devicePixelRatioF(); }
+    int device(int logical) const { return static_cast<int>(std::lround(logical * ratio())); }
+    QImage window() { return form.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // Window-background pixels on the two device rows (or columns) either side of every tile
+    // boundary, leaving out the hole of the fixed start at slot 11: where tiles leave a gap
+    // between them, the background shows through.
+    int backgroundAlongBoundaries(const QImage& image, bool holeAtSlot11)
+    {
+        const QRgb background = form.palette().color(QPalette::Window).rgb();
+        const int left = device(kBoardLeft) + 1, right = device(kBoardLeft + 4 * kTileWidth) - 1;
+        const int top = device(kBoardTop) + 1, bottom = device(kBoardTop + 3 * kTileHeight) - 1;
+        const int holeLeft = device(kBoardLeft + 3 * kTileWidth);
+        const int holeTop = device(kBoardTop + 2 * kTileHeight);
+        const auto inHole = [&](int x, int y) { return holeAtSlot11 && x >= holeLeft && y >= holeTop; };
+        int found = 0;
+        for (int column = 1; column < 4; ++column) {
+            const int edge = device(kBoardLeft + column * kTileWidth);
+            for (int x : {edge - 1, edge})
+                for (int y = top; y < bottom; ++y)
+                    found += image.pixel(x, y) == background && !inHole(x, y);
+        }
+        for (int row = 1; row < 3; ++row) {
+            const int edge = device(kBoardTop + row * kTileHeight);
+            for (int y : {edge - 1, edge})
+                for (int x = left; x < right; ++x)
+                    found += image.pixel(x, y) == background && !inHole(x, y);
+        }
+        return found;
+    }
+};
+
+TEST_F(Form1Scale, TilesMeetWithoutSeamsInAGameAndOutOfOne)
+{
+    SCOPED_TRACE(ratio());
+    EXPECT_EQ(backgroundAlongBoundaries(window(), false), 0) << "after loading";
+    click("cmdSpiel");
+    EXPECT_EQ(backgroundAlongBoundaries(window(), true), 0) << "in a game";
+    click("cmdVorschau");
+    EXPECT_EQ(backgroundAlongBoundaries(window(), false), 0) << "after Vorschau";
+}
+
+TEST_F(Form1Scale, GridLinesStayOneLogicalPixelWide)
+{
+    click("cmdSpiel");
+    const QImage image = window();
+    // Across Line1(2) (x = 135) at the middle of the top row: the white run is the width of one
+    // logical pixel, rounded to whole device pixels.
+    const int y = device(kBoardTop + kTileHeight / 2);
+    int white = 0;
+    for (int x = device(130); x < device(141); ++x)
+        white += image.pixelColor(x, y) == QColor(Qt::white);
+    EXPECT_GE(white, 1);
+    EXPECT_LE(white, static_cast<int>(std::ceil(ratio())) + 1) << ratio();
+}
+
+// At 100 % the window shows the tile bitmaps exactly: each board slot in the window grab is
+// its bitmap, pixel for pixel.
+TEST_F(Form1Scale, AtOneToOneTheWindowShowsTheBitmapsExactly)
+{
+    if (ratio() != 1)
+        GTEST_SKIP() << "only at scale 1";
+    const QImage image = window();
+    for (int i = 0; i < 12; ++i) {
+        const QImage slot = image.copy(kBoardLeft + kTileWidth * (i % 4),
+                                       kBoardTop + kTileHeight * (i / 4), kTileWidth, kTileHeight);
+        QImage expected = tileBitmap(113 + i).toImage().convertToFormat(QImage::Format_RGB32);
+        // The white outline lies over the board's outer edge.
+        QPainter outline(&expected);
+        outline.setPen(Qt::white);
+        if (i / 4 == 0) outline.drawLine(0, 0, kTileWidth - 1, 0);
+        if (i / 4 == 2) outline.drawLine(0, kTileHeight - 1, kTileWidth - 1, kTileHeight - 1);
+        if (i % 4 == 0) outline.drawLine(0, 0, 0, kTileHeight - 1);
+        if (i % 4 == 3) outline.drawLine(kTileWidth - 1, 0, kTileWidth - 1, kTileHeight - 1);
+        outline.end();
+        EXPECT_EQ(slot, expected) << "tile " << i;
+    }
+}
+
+// At 200 % the tiles show the pictures drawn at twice the size, not the bitmaps enlarged.
+TEST_F(Form1Scale, AtTwiceTheSizeTilesShowTheLargePictures)
+{
+    if (ratio() != 2)
+        GTEST_SKIP() << "only at scale 2";
+    for (int i = 0; i < 12; ++i) {
+        const QImage grabbed = tile(i)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(grabbed.size(), QSize(2 * kTileWidth, 2 * kTileHeight));
+        const QImage doubled = tileBitmap(113 + i).toImage().convertToFormat(QImage::Format_RGB32)
+                                   .scaled(grabbed.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        EXPECT_NE(grabbed, doubled) << "tile " << i << " is the bitmap pixel-doubled";
+        EXPECT_EQ(grabbed, tilePicture2x(113 + i).toImage().convertToFormat(QImage::Format_RGB32))
+            << "tile " << i;
+    }
+}
+
+} // namespace
+} // namespace rutschbild::testing

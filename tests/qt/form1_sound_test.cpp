@@ -1,0 +1,53 @@
+// The beeps of a game, counted, and the real system beep where no sound can be played.
+#include "form1_fixture.h"
+#include "solver.h"
+
+#include <chrono>
+
+namespace rutschbild::testing {
+namespace {
+
+using Form1Sound = Form1Test;
+
+TEST_F(Form1Sound, OneBeepPerMoveThreeMoreOnTheWinNoneForARefusedClick)
+{
+    clickTile(9); // before Start
+    EXPECT_EQ(beeper.count, 0);
+    click("cmdSpiel");
+    EXPECT_EQ(beeper.count, 0);
+    clickTile(0); // not beside the hole
+    EXPECT_EQ(beeper.count, 0);
+
+    const auto solution = solve(kFixedArrangement);
+    ASSERT_TRUE(solution.has_value());
+    const int moves = static_cast<int>(solution->size());
+    for (int i = 0; i < moves - 1; ++i)
+        clickTile((*solution)[i]);
+    EXPECT_EQ(beeper.count, moves - 1);
+    clickTile(solution->back());
+    EXPECT_EQ(beeper.count, moves + 3);
+
+    clickTile(10); // after the win
+    EXPECT_EQ(beeper.count, moves + 3);
+}
+
+// The test run has no sound server: every beep falls back to the display's bell. None may hold
+// up a click, and none may crash, nor may the beeper when it goes with beeps still waiting (the
+// suite also runs under AddressSanitizer and valgrind).
+TEST(SystemBeep, WithoutASoundServerEachBeepReturnsAtOnce)
+{
+    CanberraBeeper beeper;
+    for (int i = 0; i < 6; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        beeper.beep();
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(took, std::chrono::milliseconds(50)) << "beep " << i;
+    }
+    QTest::qWait(300); // the beeps are played, or fall back, on the beeper's thread
+    CanberraBeeper leftBusy;
+    for (int i = 0; i < 3; ++i)
+        leftBusy.beep();
+}
+
+} // namespace
+} // namespace rutschbild::testing
