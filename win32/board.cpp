@@ -2,6 +2,7 @@
 #include "bitmaps.h"
 #include "dpi.h"
 #include "form1_layout.h"
+#include "window_procedure.h"
 
 #include <windowsx.h>
 
@@ -15,28 +16,15 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"RutschbildBoard";
 
-void registerClass(WNDPROC windowProc)
-{
-    [[maybe_unused]] static const bool registered = [windowProc] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        // No CS_DBLCLKS: every press is a press. The second press of a double-click on a tile
-        // that moved lands on the hole it left, so the tile moves once; a quick press on
-        // another tile is a click of its own.
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    assert(registered);
-}
-
 } // namespace
 
 Board::Board(HWND parent, int id, ClickHandler onClick) : onClick_(std::move(onClick))
 {
-    registerClass(&Board::windowProc);
+    // No CS_DBLCLKS: every press is a press. The second press of a double-click on a tile that
+    // moved lands on the hole it left, so the tile moves once; a quick press on another tile is
+    // a click of its own.
+    [[maybe_unused]] static const bool registered =
+        (registerWindowClass(kClassName, &windowProcedure<Board>, [](WNDCLASSEXW&) {}), true);
     for (int i = 0; i < 12; ++i) {
         tiles_[i].top = layout::tile(i).top;
         tiles_[i].left = layout::tile(i).left;
@@ -45,18 +33,6 @@ Board::Board(HWND parent, int id, ClickHandler onClick) : onClick_(std::move(onC
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                     this);
     assert(window_ != nullptr);
-}
-
-LRESULT CALLBACK Board::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* board = static_cast<Board*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        board->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(board));
-    }
-    auto* board = reinterpret_cast<Board*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return board != nullptr ? board->onMessage(message, wParam, lParam)
-                            : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Board::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -83,10 +59,6 @@ LRESULT Board::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CAPTURECHANGED:
         pressedTile_.reset();
-        return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        window_ = nullptr;
         return 0;
     default:
         return DefWindowProcW(window_, message, wParam, lParam);

@@ -44,7 +44,8 @@ private:
         Bitmap scaled; // the picture at the window's resolution; empty at 96 DPI
     };
 
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Window>
+    friend LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void paint(HDC target);
     void onPress(POINT point);

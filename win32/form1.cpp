@@ -5,6 +5,7 @@
 #include "dpi.h"
 #include "form1_layout.h"
 #include "text.h"
+#include "window_procedure.h"
 
 #include <cassert>
 
@@ -23,28 +24,19 @@ HICON programIcon(int sizeMetric)
                                          IMAGE_ICON, size, size, LR_SHARED));
 }
 
-void registerClass(WNDPROC windowProc)
-{
-    [[maybe_unused]] static const bool registered = [windowProc] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hIcon = programIcon(SM_CXICON);
-        windowClass.hIconSm = programIcon(SM_CXSMICON);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    assert(registered);
-}
-
 } // namespace
 
 Form1::Form1(const Clock& clock) : control_(*this, clock)
 {
-    registerClass(&Form1::windowProc);
+    [[maybe_unused]] static const bool registered =
+        (registerWindowClass(kClassName, &windowProcedure<Form1>,
+                             [](WNDCLASSEXW& windowClass) {
+                                 windowClass.hIcon = programIcon(SM_CXICON);
+                                 windowClass.hIconSm = programIcon(SM_CXSMICON);
+                                 windowClass.hbrBackground =
+                                     reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+                             }),
+         true);
     CreateWindowExW(0, kClassName, L"Rutschbild", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
                     this);
@@ -67,18 +59,6 @@ void Form1::show(int showCommand)
 {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-}
-
-LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form != nullptr ? form->onMessage(message, wParam, lParam)
-                           : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -108,10 +88,6 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         setPlayClockRunning(false);
         PostQuitMessage(0);
-        return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        window_ = nullptr;
         return 0;
     default:
         return DefWindowProcW(window_, message, wParam, lParam);

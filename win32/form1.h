@@ -29,7 +29,8 @@ public:
     void show(int showCommand);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Window>
+    friend LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int notification);
     LRESULT onControlColour(HDC dc, HWND control);
