@@ -9,10 +9,12 @@ tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+# Each step says how far into the run it starts, so a slow one shows.
+step() { printf '== %s (at %d:%02d)\n' "$*" $((SECONDS / 60)) $((SECONDS % 60)); }
 
 run_suite() {
   local dir=$1; shift
-  echo "== $dir"
+  step "$dir"
   cmake -S . -B "$dir" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >/dev/null
   cmake --build "$dir" -j"$jobs"
   ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 120
@@ -24,7 +26,7 @@ run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUTSCHBILD_BENCH=OFF
 # The GUI test suites once more under valgrind (about a minute): any invalid access, use of
 # uninitialised memory or definite leak fails the run.
 if command -v valgrind >/dev/null; then
-  echo "== valgrind: GUI tests of build/test"
+  step "valgrind: GUI tests of build/test"
   tools/valgrind-gui-tests.sh build/test
 else
   echo "== valgrind is not installed: skipping the GUI tests under valgrind"
@@ -34,11 +36,13 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DRUTSCHBILD_SANITIZE=ON -DRUTSCHBILD_BENCH=OFF
 
 # Rutschbild.exe for 64-bit and 32-bit Windows, and its test suites under Wine.
+step "Windows"
 tools/test-windows.sh
 
 # Only built, so that the fuzz build cannot break unnoticed; tools/fuzz-window.sh runs them.
-echo "== fuzz targets (clang, built only)"
+step "fuzz targets (clang, built only)"
 tools/fuzz-window.sh --build-only >/dev/null
 
-echo "== Debian package"
+step "Debian package"
 tools/check-package.sh
+step "all passed"
