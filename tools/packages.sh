@@ -8,3 +8,6 @@ PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb
 # The Windows build and its tests under Wine (tools/test-windows.sh, called by test.sh).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
                   binutils-mingw-w64-i686 wine64 xvfb xauth googletest)
+# The 32-bit Wine that runs the i686 test suites; it needs Debian's i386 architecture
+# (tools/test-windows.sh adds it).
+WINDOWS_32_PACKAGES=(wine32:i386)

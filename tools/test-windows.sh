@@ -10,13 +10,29 @@ tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}"
 source tools/wine-env.sh
 
 jobs=2
-wine32=/usr/lib/wine/wine # only with the wine32 package (i386), absent from a 64-bit-only Wine
+# The 32-bit suites get a pure 32-bit prefix of their own, like the program's home platform.
+prefix32=$PWD/build/win32/wineprefix
+
+# Debian's wine64 has no 32-bit loader: that comes with wine32 from the i386 architecture,
+# which is added when missing. Where it cannot be had, only the 64-bit suites run.
+ensure_wine32() {
+  [ -x "$wine32" ] && return 0
+  [ "$(dpkg --print-architecture 2>/dev/null)" = amd64 ] || return 1
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386 || return 1
+  fi
+  tools/ensure-packages.sh "${WINDOWS_32_PACKAGES[@]}" >"$scratch/wine32.log" 2>&1 || return 1
+  [ -x "$wine32" ]
+}
 
 xvfb_pid= build32_pid=
 cleanup() {
   # A 32-bit build still running is let finish rather than left behind.
   if [ -n "$build32_pid" ]; then wait "$build32_pid" 2>/dev/null || true; fi
   if [ -d "$WINEPREFIX" ]; then "$wineserver" -k 2>/dev/null || true; fi
+  if [ -d "$prefix32" ]; then WINEPREFIX=$prefix32 "$wineserver" -k 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
@@ -63,7 +79,11 @@ run_tests() { # loader, exe
 
 scratch=$(mktemp -d)
 have_wine32=false
-[ -x "$wine32" ] && have_wine32=true
+if ensure_wine32; then
+  have_wine32=true
+else
+  echo "== no 32-bit Wine to be had here (wine32:i386): the i686 build is compiled, its tests are skipped"
+fi
 
 build build/win64 x86_64-w64-mingw32
 check_exe build/win64/Rutschbild.exe x86_64-w64-mingw32
@@ -99,8 +119,8 @@ check_exe build/win32/Rutschbild.exe i686-w64-mingw32
 ls build/win64/Rutschbild-*-win64.zip build/win32/Rutschbild-*-win32.zip
 
 if $have_wine32; then
+  export WINEPREFIX=$prefix32 WINEARCH=win32
+  wine_loader=$wine32 ensure_wine_prefix
   run_tests "$wine32" build/win32/tests/game/game_tests.exe
   run_tests "$wine32" build/win32/tests/win32/win32_tests.exe
-else
-  echo "== no 32-bit Wine ($wine32 is missing): the i686 build is compiled but its tests are skipped"
 fi
