@@ -2,12 +2,13 @@
 # runtime libraries for the fuzz targets).
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libcanberra-dev)
-TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev)
+TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev
+  python3-pyatspi at-spi2-core dbus xvfb) # the screen-reader test reads the window through AT-SPI
 # tools/check-package.sh: builds the .deb, validates it and starts the unpacked program under Xvfb.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb xdotool imagemagick)
 # The Windows build and its tests under Wine (tools/test-windows.sh, called by test.sh).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-                  binutils-mingw-w64-i686 wine64 xvfb xauth googletest)
+                  binutils-mingw-w64-i686 wine64 fonts-wine xvfb xauth googletest)
 # The 32-bit Wine that runs the i686 test suites; it needs Debian's i386 architecture
 # (tools/test-windows.sh adds it).
 WINDOWS_32_PACKAGES=(wine32:i386)

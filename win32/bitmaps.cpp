@@ -1,6 +1,7 @@
 #include "bitmaps.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cmath>
 #include <cstring>
@@ -21,15 +22,37 @@ BITMAPINFO topDownInfo(int width, int height)
     return info;
 }
 
-std::uint32_t mix(std::uint32_t a, std::uint32_t b, double weightOfB)
+struct Tap {
+    int index;
+    double weight;
+};
+
+// For each target pixel along one axis, the source pixels it is made of. Shrinking takes the mean
+// of the stretch of source the target pixel covers, so no source pixel is skipped; enlarging
+// blends the two source pixels nearest to it.
+std::vector<std::vector<Tap>> taps(int sourceSize, int targetSize)
 {
-    std::uint32_t result = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const double channelA = (a >> shift) & 0xff;
-        const double channelB = (b >> shift) & 0xff;
-        const auto channel =
-            static_cast<std::uint32_t>(std::lround(channelA + (channelB - channelA) * weightOfB));
-        result |= channel << shift;
+    const double scale = static_cast<double>(sourceSize) / targetSize;
+    std::vector<std::vector<Tap>> result(static_cast<std::size_t>(targetSize));
+    for (int t = 0; t < targetSize; ++t) {
+        std::vector<Tap>& sources = result[static_cast<std::size_t>(t)];
+        if (scale > 1) {
+            const double from = t * scale;
+            const double to = from + scale;
+            for (int s = static_cast<int>(from); s < to && s < sourceSize; ++s) {
+                const double covered =
+                    std::min(to, s + 1.0) - std::max(from, static_cast<double>(s));
+                sources.push_back({s, covered / scale});
+            }
+        } else {
+            // Pixel centres map onto pixel centres, so the picture neither shifts nor loses its
+            // edges; at the same size every pixel is its own source.
+            const double at = std::clamp((t + 0.5) * scale - 0.5, 0.0, sourceSize - 1.0);
+            const int s = static_cast<int>(at);
+            sources.push_back({s, 1 - (at - s)});
+            if (at > s)
+                sources.push_back({s + 1, at - s});
+        }
     }
     return result;
 }
@@ -71,23 +94,37 @@ Bitmap createBitmap(const Pixels& pixels)
 
 Pixels scaledSmoothly(const Pixels& source, int width, int height)
 {
-    Pixels target{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
-    // Pixel centres map onto pixel centres, so the picture neither shifts nor loses its edges.
-    const double scaleX = static_cast<double>(source.width) / width;
-    const double scaleY = static_cast<double>(source.height) / height;
-    for (int y = 0; y < height; ++y) {
-        const double sy = std::clamp((y + 0.5) * scaleY - 0.5, 0.0, source.height - 1.0);
-        const int y0 = static_cast<int>(sy);
-        const int y1 = std::min(y0 + 1, source.height - 1);
+    using Channels = std::array<double, 3>; // blue, green, red
+    const auto across = taps(source.width, width);
+    const auto down = taps(source.height, height);
+    // Across first, into rows of the target's width and the source's height; then down. Rounded
+    // once, at the end.
+    std::vector<Channels> rows(static_cast<std::size_t>(width) * source.height);
+    for (int y = 0; y < source.height; ++y)
         for (int x = 0; x < width; ++x) {
-            const double sx = std::clamp((x + 0.5) * scaleX - 0.5, 0.0, source.width - 1.0);
-            const int x0 = static_cast<int>(sx);
-            const int x1 = std::min(x0 + 1, source.width - 1);
-            const std::uint32_t top = mix(source.at(x0, y0), source.at(x1, y0), sx - x0);
-            const std::uint32_t bottom = mix(source.at(x0, y1), source.at(x1, y1), sx - x0);
-            target.values[static_cast<std::size_t>(y) * width + x] = mix(top, bottom, sy - y0);
+            Channels& mixed = rows[static_cast<std::size_t>(y) * width + x];
+            for (const Tap& tap : across[static_cast<std::size_t>(x)])
+                for (int channel = 0; channel < 3; ++channel)
+                    mixed[channel] +=
+                        tap.weight * ((source.at(tap.index, y) >> (8 * channel)) & 0xff);
         }
-    }
+
+    Pixels target{width, height, {}};
+    target.values.reserve(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            Channels mixed{};
+            for (const Tap& tap : down[static_cast<std::size_t>(y)])
+                for (int channel = 0; channel < 3; ++channel)
+                    mixed[channel] +=
+                        tap.weight * rows[static_cast<std::size_t>(tap.index) * width + x][channel];
+            std::uint32_t value = 0;
+            for (int channel = 0; channel < 3; ++channel)
+                value |=
+                    static_cast<std::uint32_t>(std::clamp(std::lround(mixed[channel]), 0L, 255L))
+                    << (8 * channel);
+            target.values.push_back(value);
+        }
     return target;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The tile bitmaps: loading them from the program's resources by number, reading their pixels,
-// and scaling them smoothly for monitors away from 96 DPI.
+// and scaling pictures smoothly for monitors away from 96 DPI.
 #include "gdi_handles.h"
 
 #include <cstdint>
@@ -22,7 +22,8 @@ Bitmap loadBitmapResource(int number);
 Pixels readPixels(HBITMAP bitmap);
 // A 32-bit top-down bitmap holding the given pixels.
 Bitmap createBitmap(const Pixels& pixels);
-// Bilinear: every target pixel a weighted mean of the four source pixels around it.
+// Smoothly to another size: shrinking averages what each target pixel covers, enlarging blends
+// between neighbours; at the same size the pixels stay as they are.
 Pixels scaledSmoothly(const Pixels& source, int width, int height);
 
 } // namespace rutschbild::win32

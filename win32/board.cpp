@@ -1,7 +1,9 @@
 #include "board.h"
 #include "bitmaps.h"
+#include "board_accessible.h"
 #include "dpi.h"
 #include "form1_layout.h"
+#include "png_decoder.h"
 #include "window_procedure.h"
 
 #include <windowsx.h>
@@ -29,7 +31,7 @@ Board::Board(HWND parent, int id, ClickHandler onClick) : onClick_(std::move(onC
         tiles_[i].top = layout::tile(i).top;
         tiles_[i].left = layout::tile(i).left;
     }
-    CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+    CreateWindowExW(0, kClassName, L"Bild", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                     this);
     assert(window_ != nullptr);
@@ -60,6 +62,11 @@ LRESULT Board::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         pressedTile_.reset();
         return 0;
+    case WM_GETOBJECT:
+        return accessibleObject(wParam, lParam);
+    case WM_DESTROY:
+        closeAccessible();
+        return 0;
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }
@@ -67,6 +74,8 @@ LRESULT Board::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Board::paint(HDC target)
 {
+    if (dpi_ != kDesignDpi)
+        scalePictures();
     RECT client;
     GetClientRect(window_, &client);
     const int width = client.right;
@@ -163,39 +172,64 @@ void Board::setDpi(UINT dpi)
     SetWindowPos(window_, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     for (Tile& tile : tiles_)
-        rescale(tile);
+        tile.scaled.reset();
     redraw();
 }
 
-void Board::rescale(Tile& tile) const
+// Above 96 DPI from the pictures drawn at twice the size, which stay sharp where the bitmaps
+// would blur; made at the first paint that needs them. Rounding makes some places a pixel wider
+// or taller than others, so every picture gets the size of the largest: one a pixel short would
+// leave a line of background between two tiles.
+void Board::scalePictures()
 {
-    tile.scaled.reset();
-    if (dpi_ == kDesignDpi || !tile.picture)
-        return;
-    const int d = static_cast<int>(dpi_);
-    tile.scaled = createBitmap(scaledSmoothly(readPixels(tile.picture.get()),
-                                              pixelsAtDpi(layout::kTileWidth, d),
-                                              pixelsAtDpi(layout::kTileHeight, d)));
+    SIZE size{0, 0};
+    for (int slot = 0; slot < 12; ++slot) {
+        const RECT place = pixelRect(layout::tile(slot), dpi_);
+        size.cx = std::max(size.cx, place.right - place.left);
+        size.cy = std::max(size.cy, place.bottom - place.top);
+    }
+    std::optional<PngDecoder> decoder; // COM and the imaging component only when needed
+    for (Tile& tile : tiles_) {
+        if (tile.scaled || !tile.picture)
+            continue;
+        std::optional<Pixels> source;
+        if (dpi_ > kDesignDpi) {
+            if (!decoder)
+                decoder.emplace();
+            source = decoder->decode(tile.pictureNumber + kLargePictureOffset);
+        }
+        if (!source)
+            source = readPixels(tile.picture.get());
+        tile.scaled = createBitmap(scaledSmoothly(*source, size.cx, size.cy));
+    }
 }
 
-void Board::setPicture(int tile, Bitmap picture)
+void Board::setPicture(int tile, int bitmapNumber)
 {
-    tiles_[tile].picture = std::move(picture);
-    rescale(tiles_[tile]);
+    tiles_[tile].pictureNumber = bitmapNumber;
+    tiles_[tile].picture = loadBitmapResource(bitmapNumber);
+    assert(tiles_[tile].picture);
+    tiles_[tile].scaled.reset();
     redraw();
 }
 
 void Board::placeTile(int tile, int top, int left)
 {
+    const bool moved = tiles_[tile].top != top || tiles_[tile].left != left;
     tiles_[tile].top = top;
     tiles_[tile].left = left;
     redraw();
+    if (moved)
+        notifyTileMoved(window_, tile);
 }
 
 void Board::setTileVisible(int tile, bool visible)
 {
+    const bool changed = tiles_[tile].visible != visible;
     tiles_[tile].visible = visible;
     redraw();
+    if (changed)
+        notifyTileVisibility(window_, tile, visible);
 }
 
 void Board::setLinesVisible(bool visible)

@@ -2,7 +2,9 @@
 
 // The board of Form1 as one child window: the twelve imgBild tiles, the grid lines Line1(0..4)
 // and the outline Shape1, drawn together without flicker. Tiles are kept in the layout's twips;
-// a left press and release on the same tile is that tile's Click.
+// a left press and release on the same tile is that tile's Click. Screen readers see the tiles
+// as twelve buttons (board_accessible.h).
+#include "com.h"
 #include "gdi_handles.h"
 
 #include <windows.h>
@@ -13,19 +15,23 @@
 
 namespace rutschbild::win32 {
 
+class BoardAccessible;
+
 class Board {
 public:
     using ClickHandler = std::function<void(int tile)>;
 
     Board(HWND parent, int id, ClickHandler onClick);
+    ~Board();
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
 
     HWND handle() const { return window_; }
 
-    // Places the board window and rescales the pictures for the given resolution.
+    // Places the board window for the given resolution; the pictures follow at the next paint.
     void setDpi(UINT dpi);
-    void setPicture(int tile, Bitmap picture);
+    // The tile's picture: the bitmap resource of this number.
+    void setPicture(int tile, int bitmapNumber);
     void placeTile(int tile, int top, int left);
     void setTileVisible(int tile, bool visible);
     void setLinesVisible(bool visible);
@@ -40,20 +46,25 @@ private:
         int top = 0; // twips on the form
         int left = 0;
         bool visible = true;
+        int pictureNumber = 0;
         Bitmap picture;
-        Bitmap scaled; // the picture at the window's resolution; empty at 96 DPI
+        Bitmap scaled; // the picture at the window's resolution; none at 96 DPI
     };
 
     template <typename Window>
     friend LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
+    friend class BoardAccessible;
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void paint(HDC target);
     void onPress(POINT point);
     void onRelease(POINT point);
-    void rescale(Tile& tile) const;
+    void scalePictures();
     RECT tileRect(int tile) const;
     std::optional<int> tileAt(POINT point) const;
     void redraw() const;
+    // In board_accessible.cpp: WM_GETOBJECT, and the end of the object it hands out.
+    LRESULT accessibleObject(WPARAM flags, LPARAM objectId);
+    void closeAccessible();
 
     HWND window_ = nullptr;
     ClickHandler onClick_;
@@ -61,6 +72,8 @@ private:
     std::array<Tile, 12> tiles_;
     bool linesVisible_ = true;
     std::optional<int> pressedTile_;
+    ComPointer<BoardAccessible> accessible_; // made on the first WM_GETOBJECT
+    bool accessibleClosed_ = false;
 };
 
 } // namespace rutschbild::win32

@@ -1,6 +1,5 @@
 // Form1's messages and the window operations on its native controls.
 #include "form1.h"
-#include "bitmaps.h"
 #include "control_ids.h"
 #include "dpi.h"
 #include "form1_layout.h"
@@ -14,7 +13,9 @@ namespace rutschbild::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"RutschbildForm1";
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+// The form paints only around its controls, so the board, which paints every one of its pixels,
+// does not flicker while the window is resized.
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kIconId = 1;
 
 HICON programIcon(int sizeMetric)
@@ -80,10 +81,11 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_ACTIVATE:
-        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        onActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
         return 0;
     case WM_SETFOCUS:
-        SetFocus(focus_);
+        if (!IsIconic(window_))
+            SetFocus(focus_);
         return 0;
     case WM_DESTROY:
         setPlayClockRunning(false);
@@ -144,19 +146,20 @@ LRESULT Form1::onControlColour(HDC dc, HWND control)
 void Form1::onDpiChanged(UINT dpi, const RECT& suggested)
 {
     dpi_ = dpi;
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Only the place from the suggestion: its size can miss the designed client area by a pixel.
+    const SIZE size =
+        windowSizeForClient(layout::kClientWidth, layout::kClientHeight, kStyle, 0, dpi_);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     applyDpi();
 }
 
-void Form1::onActivate(bool active)
+// The focus goes back to the control the player had, as in a dialog; a window activated while
+// minimised shows no control to focus.
+void Form1::onActivate(bool active, bool minimised)
 {
-    // Keep the focused control across deactivation, as a dialog does.
-    if (active) {
+    if (active && !minimised)
         SetFocus(focus_);
-    } else if (HWND focused = GetFocus(); focused != nullptr && IsChild(window_, focused)) {
-        focus_ = focused;
-    }
 }
 
 void Form1::placeTile(int tile, int top, int left) { board_->placeTile(tile, top, left); }
@@ -211,12 +214,7 @@ std::string Form1::selectedListItemText() const
     return narrow(text);
 }
 
-void Form1::setTilePicture(int tile, int bitmapNumber)
-{
-    Bitmap picture = loadBitmapResource(bitmapNumber);
-    assert(picture);
-    board_->setPicture(tile, std::move(picture));
-}
+void Form1::setTilePicture(int tile, int bitmapNumber) { board_->setPicture(tile, bitmapNumber); }
 
 void Form1::setPlayTimeText(const std::string& text)
 {

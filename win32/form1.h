@@ -35,11 +35,13 @@ private:
     void onCommand(int id, int notification);
     LRESULT onControlColour(HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);
-    void onActivate(bool active);
+    void onActivate(bool active, bool minimised);
 
     // Built in form1_controls.cpp.
     void createControls();
     void applyDpi();
+    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR id, DWORD_PTR form);
 
     // WindowOperations
     void placeTile(int tile, int top, int left) override;
@@ -66,7 +68,7 @@ private:
     Font windowFont_;
     Font creditFont_;
     std::unique_ptr<Board> board_;
-    HWND focus_ = nullptr; // the control that gets the focus back when the window is activated
+    HWND focus_ = nullptr; // the control the player had last; it gets the focus back
     bool playClockRunning_ = false;
     GameControl control_;
 };

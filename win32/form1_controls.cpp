@@ -5,6 +5,10 @@
 #include "form1.h"
 #include "form1_layout.h"
 
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
+
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -91,6 +95,9 @@ int textRoom(const ControlDesign& design, const RECT& place, UINT dpi)
     const int scale = static_cast<int>(dpi);
     if ((design.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
         return width - MulDiv(16, scale, kDesignDpi);
+    // A frame's title starts up to 10 pixels in, and its line has to show right of the title too.
+    if ((design.style & BS_TYPEMASK) == BS_GROUPBOX)
+        return width - 2 * MulDiv(10, scale, kDesignDpi);
     return width - 2 * MulDiv(6, scale, kDesignDpi);
 }
 
@@ -99,21 +106,23 @@ int textRoom(const ControlDesign& design, const RECT& place, UINT dpi)
 bool fitsEveryBox(HFONT font, UINT dpi)
 {
     HDC screen = GetDC(nullptr);
-    const Selection selection(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
     bool fits = true;
-    for (const ControlDesign& design : kControls) {
-        if (design.id == kLabel4 || design.id == kLstBilder)
-            continue;
-        const RECT place = designedPixels(design, dpi);
-        const bool valueLabel = design.id == kLblStartzeit || design.id == kLblSpielzeit ||
-                                design.id == kLblBewegungen;
-        const std::wstring_view text = valueLabel ? L"23 : 59 : 59" : design.text;
-        SIZE size{};
-        GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &size);
-        fits = fits && size.cx <= textRoom(design, place, dpi) &&
-               metrics.tmHeight <= place.bottom - place.top;
+    {
+        const Selection selection(screen, font); // given back before the DC is
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(screen, &metrics);
+        for (const ControlDesign& design : kControls) {
+            if (design.id == kLabel4 || design.id == kLstBilder)
+                continue;
+            const RECT place = designedPixels(design, dpi);
+            const bool valueLabel = design.id == kLblStartzeit || design.id == kLblSpielzeit ||
+                                    design.id == kLblBewegungen;
+            const std::wstring_view text = valueLabel ? L"23 : 59 : 59" : design.text;
+            SIZE size{};
+            GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &size);
+            fits = fits && size.cx <= textRoom(design, place, dpi) &&
+                   metrics.tmHeight <= place.bottom - place.top;
+        }
     }
     ReleaseDC(nullptr, screen);
     return fits;
@@ -161,16 +170,44 @@ void Form1::createControls()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const ControlDesign& design : kControls) {
-        const DWORD exStyle = design.id == kLstBilder ? WS_EX_CLIENTEDGE : 0;
-        CreateWindowExW(exStyle, design.className, design.text,
-                        WS_CHILD | WS_VISIBLE | design.style, 0, 0, 0, 0, window_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance,
-                        nullptr);
+        // A frame draws only its line and title; transparent, it lets the form, which paints only
+        // around its controls, paint the background inside it too.
+        const bool frame = design.id == kFrame1 || design.id == kFrame2;
+        const DWORD exStyle =
+            design.id == kLstBilder ? WS_EX_CLIENTEDGE : frame ? WS_EX_TRANSPARENT : 0;
+        HWND child = CreateWindowExW(exStyle, design.className, design.text,
+                                     WS_CHILD | WS_VISIBLE | design.style, 0, 0, 0, 0, window_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
+                                     instance, nullptr);
+        SetWindowSubclass(child, &controlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     }
     SendMessageW(control(kOptSpielart0), BM_SETCHECK, BST_CHECKED, 0);
     board_ = std::make_unique<Board>(window_, kBoard,
                                      [this](int tile) { control_.imgBildClick(tile); });
     focus_ = control(kOptSpielart0);
+}
+
+// Every control tells the form when it takes the focus, which the form gives back to it after
+// the window was in the background or minimised. And no button takes the default style, which
+// the dialog manager gives a button that Tab reaches: the form has no default button.
+LRESULT CALLBACK Form1::controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR form)
+{
+    switch (message) {
+    case WM_SETFOCUS:
+        reinterpret_cast<Form1*>(form)->focus_ = control;
+        break;
+    case BM_SETSTYLE:
+        if ((wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            wParam = (wParam & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_PUSHBUTTON;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(control, &controlProcedure, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
 }
 
 void Form1::applyDpi()

@@ -1,5 +1,6 @@
 // Rutschbild for Windows: one window, its message loop, and nothing read or written elsewhere.
 #include "clock.h"
+#include "com.h"
 #include "form1.h"
 #include "message_loop.h"
 
@@ -13,6 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
+    const rutschbild::win32::ComApartment apartment;
     const rutschbild::SystemClock clock;
     rutschbild::win32::Form1 form(clock);
     form.show(showCommand);

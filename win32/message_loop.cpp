@@ -2,9 +2,36 @@
 
 namespace rutschbild::win32 {
 
+namespace {
+
+// Asked as the dialog manager asks.
+bool isPushButton(HWND control)
+{
+    return (SendMessageW(control, WM_GETDLGCODE, 0, 0) &
+            (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+// Enter and the keypad's Enter on a push button of the form press that button; the dialog manager
+// would press only a default button, and the form has none. A held key presses once, as Space
+// does. Whether the message was such a key.
+bool pressFocusedButton(HWND form, const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN ||
+        !IsChild(form, message.hwnd) || !isPushButton(message.hwnd))
+        return false;
+    const bool repeated = (message.lParam & (1 << 30)) != 0;
+    if (!repeated)
+        SendMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(message.hwnd));
+    return true;
+}
+
+} // namespace
+
 void deliver(HWND form, MSG& message)
 {
-    if (form != nullptr && IsWindow(form) && IsDialogMessageW(form, &message))
+    if (form != nullptr && IsWindow(form) &&
+        (pressFocusedButton(form, message) || IsDialogMessageW(form, &message)))
         return;
     TranslateMessage(&message);
     DispatchMessageW(&message);

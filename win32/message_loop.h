@@ -5,7 +5,7 @@
 namespace rutschbild::win32 {
 
 // Delivers one message; Tab, the arrow keys, Enter and Space on the form's controls go to the
-// dialog manager first, as in a dialog box.
+// dialog manager first, as in a dialog box, except Enter on a button, which presses it.
 void deliver(HWND form, MSG& message);
 
 // Runs until the form is closed; the result is the program's exit code.

@@ -3,7 +3,8 @@
 // The static window procedure shared by the program's window classes. Each window keeps its
 // C++ object with it (GWLP_USERDATA, taken from the creation parameter on WM_NCCREATE); the
 // procedure forwards every message to that object's onMessage and forgets the object once the
-// window is gone, so a late message can never reach a destroyed object.
+// window is gone, so a late message can never reach a destroyed object; the system gets the last
+// message for its own clean-up.
 #include <windows.h>
 
 namespace rutschbild::win32 {
@@ -23,7 +24,7 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         object->window_ = nullptr;
-        return 0;
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     return object->onMessage(message, wParam, lParam);
 }

@@ -1,7 +1,9 @@
 // What the board paints: the right bitmap in every slot, the hole, and the white lines.
 #include "form1_fixture.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace rutschbild::win32 {
 namespace {
@@ -96,6 +98,89 @@ TEST_F(Form1Rendering, ChoosingGartenPutsItsBitmapsIntoEverySlot)
     const Pixels board = renderBoard();
     for (int slot = 0; slot < 12; ++slot)
         EXPECT_TRUE(slotShows(board, slot, garten[slot]));
+}
+
+// The first and last column with text in the top rows of a picture: pixels far darker than the
+// window's background, which frame lines are not.
+std::pair<int, int> inkColumns(const Pixels& picture, int rows)
+{
+    std::pair<int, int> columns{picture.width, -1};
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint32_t pixel = picture.at(x, y);
+            if ((pixel & 0xff) + ((pixel >> 8) & 0xff) + (pixel >> 16) < 3 * 128) {
+                columns.first = std::min(columns.first, x);
+                columns.second = std::max(columns.second, x);
+            }
+        }
+    return columns;
+}
+
+// A picture of the window's size in its background colour, with `draw` done on it.
+template <typename Draw>
+Pixels drawnOnBackground(SIZE size, Draw draw)
+{
+    HDC screen = GetDC(nullptr);
+    const Bitmap bitmap(CreateCompatibleBitmap(screen, size.cx, size.cy));
+    const MemoryDc dc(CreateCompatibleDC(screen));
+    ReleaseDC(nullptr, screen);
+    {
+        const Selection selection(dc.get(), bitmap.get());
+        const RECT all{0, 0, size.cx, size.cy};
+        FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+        draw(dc.get());
+    }
+    return readPixels(bitmap.get());
+}
+
+TEST_F(Form1Rendering, FrameTitlesAreDrawnWhole)
+{
+    for (const int id : {kFrame1, kFrame2}) {
+        HWND frame = control(id);
+        RECT box;
+        GetClientRect(frame, &box);
+        const SIZE size{box.right, box.bottom};
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(frame, WM_GETFONT, 0, 0));
+        const std::wstring title = windowText(frame);
+        TEXTMETRICW metrics{};
+        const Pixels alone = drawnOnBackground(size, [&](HDC dc) {
+            const Selection selection(dc, font);
+            GetTextMetricsW(dc, &metrics);
+            SetBkMode(dc, TRANSPARENT);
+            TextOutW(dc, 0, 0, title.c_str(), static_cast<int>(title.size()));
+        });
+        const Pixels drawn = drawnOnBackground(size, [&](HDC dc) {
+            SendMessageW(frame, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        });
+        const auto [aloneLeft, aloneRight] = inkColumns(alone, metrics.tmHeight);
+        const auto [left, right] = inkColumns(drawn, metrics.tmHeight);
+        ASSERT_GE(aloneRight, 0) << narrow(title);
+        EXPECT_EQ(right - left, aloneRight - aloneLeft) << narrow(title) << " cut short";
+        EXPECT_LT(right, box.right - 4) << narrow(title) << " runs into the frame's corner";
+    }
+}
+
+TEST_F(Form1Rendering, TheFormRepaintsAroundItsControlsAndInsideItsFrames)
+{
+    EXPECT_NE(GetWindowLongW(form.handle(), GWL_STYLE) & WS_CLIPCHILDREN, 0);
+    // Stale pixels over the whole client area, children included, as a window dragged across
+    // it can leave them.
+    HDC dc = GetDCEx(form.handle(), nullptr, DCX_CACHE);
+    RECT client;
+    GetClientRect(form.handle(), &client);
+    const GdiObject<HBRUSH> red(CreateSolidBrush(RGB(255, 0, 0)));
+    FillRect(dc, &client, red.get());
+    ReleaseDC(form.handle(), dc);
+    RedrawWindow(form.handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+
+    dc = GetDCEx(form.handle(), nullptr, DCX_CACHE);
+    const COLORREF background = GetSysColor(COLOR_BTNFACE);
+    // Inside Frame1 right of the options, inside Frame2 left of the list, below Frame2.
+    for (const POINT point : {POINT{625, 100}, POINT{530, 165}, POINT{560, 190}})
+        EXPECT_EQ(GetPixel(dc, point.x, point.y), background) << point.x << "," << point.y;
+    EXPECT_NE(GetPixel(dc, 300, 300), RGB(255, 0, 0)); // the board
+    ReleaseDC(form.handle(), dc);
 }
 
 } // namespace
