@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless: in a normal build,
 # its GUI suites once more under valgrind, and all of them under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; then the Windows program under Wine and the web page in Chromium.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
@@ -48,6 +48,10 @@ cat "$valgrind_log"
 # Rutschbild.exe for 64-bit and 32-bit Windows, and its test suites under Wine.
 step "Windows"
 tools/test-windows.sh
+
+# The web page: built with Emscripten, its browser tests run headless in Chromium.
+step "web page"
+tools/test-web.sh
 
 # Only built, so that the fuzz build cannot break unnoticed; tools/fuzz-window.sh runs them.
 step "fuzz targets (clang, built only)"

@@ -12,3 +12,10 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-m
 # The 32-bit Wine that runs the i686 test suites; it needs Debian's i386 architecture
 # (tools/test-windows.sh adds it).
 WINDOWS_32_PACKAGES=(wine32:i386)
+# The web page (tools/build-web.sh): Emscripten (it brings node along); python3 serves the site
+# for ./run.sh --web.
+WEB_PACKAGES=(emscripten cmake make python3)
+# Its browser tests (tools/test-web.sh, called by test.sh): Debian's Chromium, driven by
+# Playwright from npm. Node.js 20 and npm come with the machine; tools/test-web.sh installs
+# Debian's nodejs and npm only where there are none.
+WEB_TEST_PACKAGES=(chromium)

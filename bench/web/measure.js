@@ -1,0 +1,195 @@
+// Measures the web page against its floor page: the same HTML, stylesheets and pictures with no
+// WebAssembly (made here from the built site, its scripts swapped for floor.js). Prints one line
+// per figure for bench.sh and writes every single reading to OUT/web.json.
+//   node bench/web/measure.js SITE OUT [RUNS]
+// Uses Playwright from web/node_modules (tools/web-test-setup.sh installs it) with Debian's
+// Chromium, headless, as the browser tests do.
+'use strict';
+const fs = require('node:fs');
+const path = require('node:path');
+const zlib = require('node:zlib');
+
+const REPO = path.join(__dirname, '..', '..');
+const { chromium } = require(require.resolve('@playwright/test', { paths: [path.join(REPO, 'web')] }));
+const { serve } = require(path.join(REPO, 'web', 'tests', 'support', 'serve-site.js'));
+
+const LAUNCH = {
+  executablePath: '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+};
+const DESKTOP = { viewport: { width: 1280, height: 800 } };
+const PHONE = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true, isMobile: true };
+
+const median = (values) => {
+  const sorted = [...values].sort((a, b) => a - b);
+  const middle = Math.floor(sorted.length / 2);
+  return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+
+function filesIn(dir, prefix = '') {
+  return fs.readdirSync(dir, { withFileTypes: true }).flatMap((entry) =>
+    entry.isDirectory() ? filesIn(path.join(dir, entry.name), `${prefix}${entry.name}/`) : [`${prefix}${entry.name}`]);
+}
+
+// The site's HTML, stylesheets, pictures and icons; no program, no service worker.
+function makeFloor(site, floor) {
+  fs.rmSync(floor, { recursive: true, force: true });
+  for (const file of filesIn(site)) {
+    if (['rutschbild.js', 'rutschbild.wasm', 'main.js', 'sw.js'].includes(file)) continue;
+    fs.mkdirSync(path.dirname(path.join(floor, file)), { recursive: true });
+    fs.copyFileSync(path.join(site, file), path.join(floor, file));
+  }
+  const html = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
+  const scripts = /\s*<script src="[^"]*"[^>]*><\/script>/g;
+  if (!scripts.test(html)) throw new Error('index.html: no script tags found');
+  const floorHtml = html.replace(scripts, '').replace('</head>', '  <script src="floor.js" defer></script>\n</head>');
+  fs.writeFileSync(path.join(floor, 'index.html'), floorHtml);
+  fs.copyFileSync(path.join(__dirname, 'floor.js'), path.join(floor, 'floor.js'));
+}
+
+// Every file a first visit fetches (the service worker's fetches included), gzip-compressed as a
+// static host sends it; a file that gzip would only enlarge counts as it is.
+async function pageWeight(browser, url, site) {
+  const context = await browser.newContext(DESKTOP);
+  const fetched = new Set();
+  context.on('request', (request) => {
+    const { pathname } = new URL(request.url());
+    fetched.add(pathname.endsWith('/') ? `${pathname}index.html` : pathname);
+  });
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForLoadState('networkidle');
+  await context.close();
+  const files = [...fetched].map((p) => p.slice(1)).sort().map((file) => {
+    const raw = fs.readFileSync(path.join(site, file));
+    return { file, raw: raw.length, sent: Math.min(raw.length, zlib.gzipSync(raw, { level: 9 }).length) };
+  });
+  const missing = filesIn(site).filter((f) => !fetched.has(`/${f}`));
+  return { total: files.reduce((sum, f) => sum + f.sent, 0), files, missing };
+}
+
+// Navigation start to the first paint, and to the frame that shows the picture: the largest
+// contentful paint, which must be one of the tiles (their background is the drawing).
+async function firstPaint(browser, url) {
+  const context = await browser.newContext(DESKTOP);
+  const page = await context.newPage();
+  await page.goto(url, { waitUntil: 'load' });
+  const result = await page.evaluate(() => new Promise((resolve) => {
+    let fcp;
+    new PerformanceObserver((list) => (fcp = list.getEntriesByName('first-contentful-paint')[0]?.startTime ?? fcp))
+      .observe({ type: 'paint', buffered: true });
+    const seen = [];
+    const done = () => {
+      const last = seen.at(-1);
+      resolve({ fcp, board: last?.startTime, element: last?.element?.id, candidates: seen.map((e) => e.element?.id) });
+    };
+    new PerformanceObserver((list) => {
+      seen.push(...list.getEntries());
+      if (/^imgBild/.test(seen.at(-1).element?.id)) done();
+    }).observe({ type: 'largest-contentful-paint', buffered: true });
+    setTimeout(done, 3000);
+  }));
+  await context.close();
+  if (!/^imgBild\d+$/.test(result.element))
+    throw new Error(`largest paints: ${result.candidates.join(', ')}; none a tile`);
+  return result;
+}
+
+// A phone's taps on the tile beside the hole, back and forth, timed by the Event Timing API: per
+// tap the longest event of the interaction from its touch to the next paint (its interaction to
+// next paint), the time before the first handler ran, and the time in handlers. Only events of
+// 16 ms or more are reported (the API's lowest threshold); a tap with none was under a frame.
+async function tapTimes(browser, url, taps, isGame) {
+  const context = await browser.newContext(PHONE);
+  const page = await context.newPage();
+  await page.goto(url);
+  if (isGame) {
+    await page.locator('#lstBilder option', { hasText: 'Garten' }).waitFor({ state: 'attached' });
+    await page.tap('#cmdSpiel'); // also makes the audio context, which the first tap pays for
+  }
+  await page.waitForTimeout(300);
+  await page.evaluate(() => {
+    window.interactions = new Map();
+    new PerformanceObserver((list) => {
+      for (const e of list.getEntries()) {
+        if (!e.interactionId) continue;
+        const seen = window.interactions.get(e.interactionId) ?? { duration: 0, delay: Infinity, processing: 0 };
+        seen.duration = Math.max(seen.duration, e.duration);
+        seen.delay = Math.min(seen.delay, e.processingStart - e.startTime);
+        seen.processing = Math.max(seen.processing, e.processingEnd - e.processingStart);
+        window.interactions.set(e.interactionId, seen);
+      }
+    }).observe({ type: 'event', durationThreshold: 16 });
+  });
+  const tile = isGame ? '#imgBild9' : '#imgBild10';
+  for (let i = 0; i < taps; ++i) {
+    await page.tap(tile);
+    await page.waitForTimeout(60);
+  }
+  await page.waitForTimeout(300);
+  const measured = await page.evaluate(() => [...window.interactions.values()]);
+  if (isGame) {
+    const moves = await page.locator('#lblBewegungen').textContent();
+    if (moves !== String(taps)) throw new Error(`${taps} taps made ${moves} moves`);
+  }
+  await context.close();
+  // Taps with nothing reported count as 0 ms: under the threshold.
+  const fill = (key) => [...measured.map((m) => m[key]), ...Array(Math.max(0, taps - measured.length)).fill(0)];
+  return { reported: measured.length, inp: fill('duration'), delay: fill('delay'), processing: fill('processing') };
+}
+
+async function main() {
+  const [site, out, runsText] = process.argv.slice(2);
+  if (!site || !out) throw new Error('usage: measure.js SITE OUT [RUNS]');
+  const runs = Number(runsText || 15);
+  const floor = path.join(out, 'floor');
+  fs.mkdirSync(out, { recursive: true });
+  makeFloor(site, floor);
+
+  const [siteServer, floorServer] = await Promise.all([serve(site), serve(floor)]);
+  const address = (server) => `http://127.0.0.1:${server.address().port}/`;
+  const browser = await chromium.launch(LAUNCH);
+  try {
+    const weight = await pageWeight(browser, address(siteServer), site);
+
+    // Interleaved, the order swapped every run, after one unmeasured visit each.
+    await firstPaint(browser, address(siteServer));
+    await firstPaint(browser, address(floorServer));
+    const paints = { game: [], floor: [] };
+    for (let run = 0; run < runs; ++run) {
+      const order = run % 2 ? ['floor', 'game'] : ['game', 'floor'];
+      for (const which of order)
+        paints[which].push(await firstPaint(browser, address(which === 'game' ? siteServer : floorServer)));
+    }
+
+    const taps = 40;
+    const gameTaps = await tapTimes(browser, address(siteServer), taps, true);
+    const floorTaps = await tapTimes(browser, address(floorServer), taps, false);
+
+    const results = { runs, weight, paints, taps, gameTaps, floorTaps };
+    fs.writeFileSync(path.join(out, 'web.json'), JSON.stringify(results, null, 2));
+
+    const ms = (x) => x.toFixed(1);
+    const board = (which) => median(paints[which].map((p) => p.board));
+    const fcp = (which) => median(paints[which].map((p) => p.fcp));
+    console.log(`weight ${weight.total} ${weight.files.length} ${weight.missing.length}`);
+    for (const f of weight.files) console.log(`weight-file ${f.file} ${f.raw} ${f.sent}`);
+    console.log(`board-paint ${ms(board('game'))} ${ms(board('floor'))} ${(board('game') / board('floor')).toFixed(2)}`);
+    console.log(`first-contentful-paint ${ms(fcp('game'))} ${ms(fcp('floor'))}`);
+    // tap-<page> median INP, reported taps, taps, median input delay, median time in handlers
+    for (const [name, t] of [['game', gameTaps], ['floor', floorTaps]])
+      console.log(`tap-${name} ${median(t.inp)} ${t.reported} ${taps} ${ms(median(t.delay))} ${ms(median(t.processing))}`);
+  } finally {
+    await browser.close();
+    siteServer.close();
+    floorServer.close();
+  }
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
