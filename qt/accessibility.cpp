@@ -25,7 +25,8 @@ public:
     }
 };
 
-// A value label: named by the caption beside it, its text is its value.
+// A value label reads as its own text alone. While it is empty, Qt's label would borrow the words
+// of the caption that labels it, and a screen reader would read the caption twice.
 class ValueLabelAccessible final : public QAccessibleWidget {
 public:
     explicit ValueLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
@@ -34,7 +35,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Value)
+        if (kind == QAccessible::Name)
             return static_cast<QLabel*>(widget())->text();
         return QAccessibleWidget::text(kind);
     }
@@ -96,15 +97,6 @@ void installAccessibleInterfaces()
 void markAsValueLabel(QLabel* label)
 {
     label->setProperty(kValueLabel, true);
-}
-
-void setValueText(QLabel* label, const QString& text)
-{
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    QAccessibleValueChangeEvent event(label, text);
-    QAccessible::updateAccessibility(&event);
 }
 
 QString slotDescription(int slot)

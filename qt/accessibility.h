@@ -11,11 +11,9 @@ namespace rutschbild {
 // program; harmless to call again.
 void installAccessibleInterfaces();
 
-// Makes a label a value label to assistive tools: its text is its value, its name is set apart.
+// Makes a label one that shows a value: to assistive tools its name is its text, also while empty.
+// QLabel itself reports each new text as a new name.
 void markAsValueLabel(QLabel* label);
-
-// Writes one of the value labels and tells assistive tools that its value changed.
-void setValueText(QLabel* label, const QString& text);
 
 // "Reihe R, Spalte S" of a slot, counted from 1 as a person counts.
 QString slotDescription(int slot);

@@ -1,6 +1,6 @@
 #include "event_sound_player.h"
+#include "canberra_library.h"
 
-#include <canberra.h>
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -35,7 +35,7 @@ void silenceAlsa()
 void EventSoundPlayer::ContextDeleter::operator()(ca_context* context) const
 {
     // Waits for libcanberra's own threads, so no finished() comes after it.
-    ca_context_destroy(context);
+    destroy(context);
 }
 
 EventSoundPlayer::EventSoundPlayer(std::function<void()> fallBack)
@@ -51,13 +51,20 @@ EventSoundPlayer::~EventSoundPlayer() = default;
 // On the player's thread, at the first beep: connecting to a sound server takes its time.
 void EventSoundPlayer::open()
 {
+    if (!library_ || !library_->ok())
+        library_ = std::make_unique<CanberraLibrary>();
+    if (!library_->ok()) {
+        warnOnce(library_->error().c_str());
+        sinceFailure_.start();
+        return;
+    }
     ca_context* context = nullptr;
-    int error = ca_context_create(&context);
+    int error = library_->contextCreate(&context);
     if (error == CA_SUCCESS) {
-        context_.reset(context);
-        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Rutschbild",
-                                CA_PROP_APPLICATION_ID, "rutschbild", nullptr);
-        error = ca_context_open(context);
+        context_ = {context, ContextDeleter{library_->contextDestroy}};
+        library_->contextChangeProps(context, CA_PROP_APPLICATION_NAME, "Rutschbild",
+                                     CA_PROP_APPLICATION_ID, "rutschbild", nullptr);
+        error = library_->contextOpen(context);
         silenceAlsa();
     }
     if (error != CA_SUCCESS) {
@@ -107,25 +114,32 @@ void EventSoundPlayer::playWaitingBeeps()
 
 int EventSoundPlayer::play(unsigned id)
 {
+    const CanberraLibrary& ca = *library_;
     ca_proplist* properties = nullptr;
-    if (ca_proplist_create(&properties) != CA_SUCCESS)
+    if (ca.proplistCreate(&properties) != CA_SUCCESS)
         return CA_ERROR_OOM;
-    ca_proplist_sets(properties, CA_PROP_EVENT_ID, "bell-window-system");
-    ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Rutschbild");
-    int error = ca_context_play_full(context_.get(), id, properties, &finished, this);
+    ca.proplistSets(properties, CA_PROP_EVENT_ID, "bell-window-system");
+    ca.proplistSets(properties, CA_PROP_EVENT_DESCRIPTION, "Rutschbild");
+    int error = ca.contextPlayFull(context_.get(), id, properties, &finished, this);
     if (error == CA_ERROR_NOTFOUND) {
-        ca_proplist_sets(properties, CA_PROP_EVENT_ID, "bell");
-        error = ca_context_play_full(context_.get(), id, properties, &finished, this);
+        ca.proplistSets(properties, CA_PROP_EVENT_ID, "bell");
+        error = ca.contextPlayFull(context_.get(), id, properties, &finished, this);
     }
-    ca_proplist_destroy(properties);
+    ca.proplistDestroy(properties);
     return error;
 }
 
 void EventSoundPlayer::warnOnce(int error)
 {
+    // A library that failed to open has had its say already.
     if (!warned_)
-        std::fprintf(stderr, "rutschbild: no event sound (%s), using the display's bell\n",
-                     ca_strerror(error));
+        warnOnce(library_->errorText(error));
+}
+
+void EventSoundPlayer::warnOnce(const char* reason)
+{
+    if (!warned_)
+        std::fprintf(stderr, "rutschbild: no event sound (%s), using the display's bell\n", reason);
     warned_ = true;
 }
 

@@ -11,6 +11,8 @@ struct ca_context;
 
 namespace rutschbild {
 
+class CanberraLibrary;
+
 // Plays the beeps of a CanberraBeeper on the beeper's own thread. A beep asked for while one
 // plays follows it when it has finished, or a fifth of a second after it began if that comes
 // first (some sound paths report the end late), so three in a row are heard as three. After a
@@ -27,6 +29,7 @@ public:
 private:
     struct ContextDeleter {
         void operator()(ca_context* context) const;
+        int (*destroy)(ca_context*);
     };
 
     void open();
@@ -34,11 +37,13 @@ private:
     void playAfter(unsigned id);
     int play(unsigned id);
     void warnOnce(int error);
+    void warnOnce(const char* reason);
     static void finished(ca_context* context, unsigned id, int error, void* self);
 
     std::function<void()> fallBack_;
     QTimer spacing_;
     QElapsedTimer sinceFailure_; // invalid until a sound fails
+    std::unique_ptr<CanberraLibrary> library_; // opened at the first beep; outlives context_
     std::unique_ptr<ca_context, ContextDeleter> context_;
     int waiting_ = 0;
     unsigned playing_ = 0; // the id of the sound that plays, 0 for none

@@ -35,6 +35,9 @@ Form1::Form1(const Clock& clock, std::unique_ptr<Beeper> ownBeeper, Beeper* beep
     : QWidget(parent), ownBeeper_(std::move(ownBeeper)), beeper_(beeper ? *beeper : *ownBeeper_),
       control_(*this, clock)
 {
+    // Before any control exists: a screen reader already listening asks for each control's
+    // interface as soon as it is made, and keeps the answer.
+    installAccessibleInterfaces();
     createControls();
     setWindowIcon(programIcon());
     installKeyboardHandling(optSpielart_, {cmdVorschau_, cmdSpiel_, command1_});
@@ -68,16 +71,16 @@ void Form1::connectEvents()
 
 void Form1::describeForAssistiveTools()
 {
-    installAccessibleInterfaces();
     for (int i = 0; i < 12; ++i) {
         imgBild_[i]->setAccessibleName(QStringLiteral("Bildteil %1").arg(i + 1));
         describeTilePlace(i);
     }
-    for (QLabel* label : {lblStartzeit_, lblSpielzeit_, lblBewegungen_})
-        markAsValueLabel(label);
-    lblStartzeit_->setAccessibleName(QStringLiteral("Startzeit"));
-    lblSpielzeit_->setAccessibleName(QStringLiteral("Spielzeit"));
-    lblBewegungen_->setAccessibleName(QStringLiteral("Bewegungen"));
+    // No accessible name of their own for the value labels (they were marked as such when made):
+    // it would hide their text, and QLabel would no longer report a new text. The caption beside
+    // each is its label.
+    label1_->setBuddy(lblStartzeit_);
+    label2_->setBuddy(lblSpielzeit_);
+    label3_->setBuddy(lblBewegungen_);
     lstBilder_->setAccessibleName(QStringLiteral("Bildauswahl"));
     frame1_->setAccessibleName(QStringLiteral("Startposition"));
 }
@@ -119,12 +122,12 @@ std::string Form1::movesText() const { return lblBewegungen_->text().toStdString
 
 void Form1::setMovesText(const std::string& text)
 {
-    setValueText(lblBewegungen_, QString::fromStdString(text));
+    lblBewegungen_->setText(QString::fromStdString(text));
 }
 
 void Form1::setStartTimeText(const std::string& text)
 {
-    setValueText(lblStartzeit_, QString::fromStdString(text));
+    lblStartzeit_->setText(QString::fromStdString(text));
 }
 
 void Form1::beep() { beeper_.beep(); }
@@ -150,12 +153,12 @@ void Form1::setTilePicture(int tile, int bitmapNumber)
 {
     const QPixmap picture = tileBitmap(bitmapNumber);
     assert(!picture.isNull());
-    imgBild_[tile]->setPicture(picture, tilePicture2x(bitmapNumber));
+    imgBild_[tile]->setPicture(picture, [bitmapNumber] { return tilePicture2x(bitmapNumber); });
 }
 
 void Form1::setPlayTimeText(const std::string& text)
 {
-    setValueText(lblSpielzeit_, QString::fromStdString(text));
+    lblSpielzeit_->setText(QString::fromStdString(text));
 }
 
 void Form1::closeWindow() { close(); }

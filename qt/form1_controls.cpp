@@ -1,4 +1,5 @@
 // Builds the controls of Form1 at their designed places, in their stacking and tab order.
+#include "accessibility.h"
 #include "board_lines.h"
 #include "form1.h"
 #include "form1_layout.h"
@@ -29,7 +30,14 @@ QLabel* makeLabel(const char* name, const QString& text, const TwipRect& place, 
 // The three labels the program writes into: white behind their text.
 QLabel* makeValueLabel(const char* name, const TwipRect& place, QWidget* parent)
 {
-    QLabel* label = makeLabel(name, QString(), place, parent);
+    // Marked before it has a parent or a text: with a screen reader already listening, the first
+    // of those would fix its accessible interface as a plain label's for good.
+    auto* label = new QLabel;
+    markAsValueLabel(label);
+    label->setParent(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(pixels(place));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
     label->setPalette(palette);

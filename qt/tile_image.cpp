@@ -15,10 +15,11 @@ TileImage::TileImage(int index, QWidget* parent) : QWidget(parent), index_(index
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TileImage::setPicture(const QPixmap& picture, const QPixmap& large)
+void TileImage::setPicture(const QPixmap& picture, std::function<QPixmap()> loadLarge)
 {
     picture_ = picture;
-    large_ = large;
+    loadLarge_ = std::move(loadLarge);
+    large_ = QPixmap();
     update();
 }
 
@@ -27,9 +28,12 @@ void TileImage::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
     if (ratio == 1 || picture_.isNull()) {
+        large_ = QPixmap();
         painter.drawPixmap(0, 0, picture_);
         return;
     }
+    if (large_.isNull() && loadLarge_)
+        large_ = loadLarge_();
     // Scaled, each edge of the tile goes to the device pixel edge nearest its place in the window,
     // the same one its neighbour's edge goes to: no gap and no overlap between tiles.
     const QPoint origin = mapTo(window(), QPoint());

@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace rutschbild {
@@ -15,9 +16,12 @@ class TileImage final : public QWidget {
 public:
     TileImage(int index, QWidget* parent);
 
-    // The picture at natural size, and the same drawn at twice the size for scaled screens.
-    void setPicture(const QPixmap& picture, const QPixmap& large);
+    // The picture at natural size, and where to get the same drawn at twice the size for scaled
+    // screens. That one is loaded only when the tile is painted scaled, and let go when it is
+    // painted at 100 % again: most screens never need it.
+    void setPicture(const QPixmap& picture, std::function<QPixmap()> loadLarge);
     const QPixmap& picture() const { return picture_; }
+    bool holdsLargePicture() const { return !large_.isNull(); }
 
     // Reports a Click, as a mouse click on the tile does.
     void click() { emit clicked(index_); }
@@ -34,7 +38,8 @@ protected:
 private:
     int index_;
     QPixmap picture_;
-    QPixmap large_;
+    std::function<QPixmap()> loadLarge_;
+    QPixmap large_; // null until the tile is first painted scaled
     bool pressed_ = false;
     std::optional<quint64> lastReleaseTime_;
 };

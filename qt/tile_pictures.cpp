@@ -1,5 +1,6 @@
 #include "tile_pictures.h"
 
+#include <QImage>
 #include <QString>
 
 // Q_INIT_RESOURCE declares the resource's init function in the scope it is used in, so it must
@@ -36,7 +37,9 @@ QPixmap tilePicture2x(int number) {
         return {};
     }
     ensureResources();
-    return QPixmap(QStringLiteral(":/tiles2x/%1.png").arg(number));
+    // Past the pixmap cache, which would keep all 24 once loaded: a tile lets its own go when the
+    // screen is back at 100 %.
+    return QPixmap::fromImage(QImage(QStringLiteral(":/tiles2x/%1.png").arg(number)));
 }
 
 QIcon programIcon() {

@@ -1,6 +1,10 @@
 // The board at the display scale the test runs at (QT_SCALE_FACTOR; ctest runs this suite at
-// 1, 1.25, 1.5, 1.75, 2, 2.5 and 3): tiles that meet exactly, sharp pictures, thin lines.
+// 1, 1.25, 1.5, 1.75, 2, 2.5 and 3, and once on two screens of different scales): tiles that
+// meet exactly, sharp pictures, thin lines.
 #include "form1_fixture.h"
+#include "tile_image.h"
+
+#include <QScreen>
 
 #include <cmath>
 
@@ -14,6 +18,24 @@ protected:
     double ratio() const { return form.devicePixelRatioF(); }
     int device(int logical) const { return static_cast<int>(std::lround(logical * ratio())); }
     QImage window() { return form.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // How many tiles hold their picture drawn at twice the size.
+    int tilesHoldingLargePictures() const
+    {
+        int holding = 0;
+        for (int i = 0; i < 12; ++i)
+            holding += qobject_cast<TileImage*>(tile(i))->holdsLargePicture();
+        return holding;
+    }
+
+    // Each tile grabbed shows its picture drawn at twice the size (at a ratio of 2).
+    void expectLargePictures(int first)
+    {
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(tile(i)->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                      tilePicture2x(first + i).toImage().convertToFormat(QImage::Format_RGB32))
+                << "tile " << i;
+    }
 
     // Window-background pixels on the two device rows (or columns) either side of every tile
     // boundary, leaving out the hole of the fixed start at slot 11: where tiles leave a gap
@@ -69,11 +91,8 @@ TEST_F(Form1Scale, GridLinesStayOneLogicalPixelWide)
 
 // At 100 % the window shows the tile bitmaps exactly: each board slot in the window grab is
 // its bitmap, pixel for pixel.
-TEST_F(Form1Scale, AtOneToOneTheWindowShowsTheBitmapsExactly)
+void expectBitmapsExactly(const QImage& image)
 {
-    if (ratio() != 1)
-        GTEST_SKIP() << "only at scale 1";
-    const QImage image = window();
     for (int i = 0; i < 12; ++i) {
         const QImage slot = image.copy(kBoardLeft + kTileWidth * (i % 4),
                                        kBoardTop + kTileHeight * (i / 4), kTileWidth, kTileHeight);
@@ -90,6 +109,13 @@ TEST_F(Form1Scale, AtOneToOneTheWindowShowsTheBitmapsExactly)
     }
 }
 
+TEST_F(Form1Scale, AtOneToOneTheWindowShowsTheBitmapsExactly)
+{
+    if (ratio() != 1)
+        GTEST_SKIP() << "only at scale 1";
+    expectBitmapsExactly(window());
+}
+
 // At 200 % the tiles show the pictures drawn at twice the size, not the bitmaps enlarged.
 TEST_F(Form1Scale, AtTwiceTheSizeTilesShowTheLargePictures)
 {
@@ -104,6 +130,43 @@ TEST_F(Form1Scale, AtTwiceTheSizeTilesShowTheLargePictures)
         EXPECT_EQ(grabbed, tilePicture2x(113 + i).toImage().convertToFormat(QImage::Format_RGB32))
             << "tile " << i;
     }
+}
+
+// The large pictures cost memory and a decode each: none is held at 100 %, each tile loads its
+// own when it is painted scaled, and a new picture set lets the old ones go.
+TEST_F(Form1Scale, LargePicturesAreHeldOnlyForTilesPaintedScaled)
+{
+    SCOPED_TRACE(ratio());
+    window();
+    EXPECT_EQ(tilesHoldingLargePictures(), ratio() == 1 ? 0 : 12);
+    auto* list = control<QListWidget>("lstBilder");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(tilesHoldingLargePictures(), 0) << "right after Garten is chosen";
+    window();
+    EXPECT_EQ(tilesHoldingLargePictures(), ratio() == 1 ? 0 : 12);
+    if (ratio() == 2)
+        expectLargePictures(101);
+}
+
+// A window moved to a screen at 200 % and back: the tiles take their large pictures there and
+// let them go on the screen at 100 %, where the bitmaps show exactly again.
+TEST_F(Form1Scale, MovedToAScaledScreenAndBack)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() != 2 || screens[0]->devicePixelRatio() != 1 ||
+        screens[1]->devicePixelRatio() != 2)
+        GTEST_SKIP() << "only on the two screens of tests/qt/two_screens.json";
+    window();
+    EXPECT_EQ(tilesHoldingLargePictures(), 0);
+    form.setScreen(screens[1]);
+    ASSERT_EQ(ratio(), 2);
+    expectLargePictures(113);
+    EXPECT_EQ(tilesHoldingLargePictures(), 12);
+    form.setScreen(screens[0]);
+    ASSERT_EQ(ratio(), 1);
+    expectBitmapsExactly(window());
+    EXPECT_EQ(tilesHoldingLargePictures(), 0);
 }
 
 } // namespace

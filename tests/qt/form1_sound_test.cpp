@@ -2,6 +2,12 @@
 #include "form1_fixture.h"
 #include "solver.h"
 
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+
+#include <dlfcn.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -54,6 +60,43 @@ TEST(SystemBeep, WithoutASoundServerEachBeepReturnsAtOnce)
     CanberraBeeper leftBusy;
     for (int i = 0; i < 3; ++i)
         leftBusy.beep();
+}
+
+// libcanberra and the libraries it brings along are opened by the first beep, not at the start:
+// a window that is only looked at does not pay for them.
+TEST(SystemBeep, LibcanberraComesWithTheFirstBeepNotWithTheStart)
+{
+    QProcess program;
+    program.start(QStringLiteral(RUTSCHBILD_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted());
+    const auto mapped = [&program] {
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(program.processId()));
+        return maps.open(QIODevice::ReadOnly) ? QString::fromLatin1(maps.readAll()) : QString();
+    };
+    // The window is built just after the platform plugin is in.
+    const QDeadlineTimer deadline(10'000);
+    while (!mapped().contains(QLatin1String("/platforms/")) && !deadline.hasExpired())
+        QTest::qWait(10);
+    QTest::qWait(300);
+    const QString atStart = mapped();
+    program.kill();
+    program.waitForFinished();
+    ASSERT_TRUE(atStart.contains(QLatin1String("/platforms/"))) << "the program did not start";
+    EXPECT_FALSE(atStart.contains(QLatin1String("libcanberra")));
+
+    // This test program does not link it either: here only the beep can bring it in.
+    const auto loaded = [] {
+        void* library = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_NOLOAD);
+        if (library)
+            dlclose(library);
+        return library != nullptr;
+    };
+    CanberraBeeper beeper;
+    beeper.beep();
+    const QDeadlineTimer played(5'000);
+    while (!loaded() && !played.hasExpired())
+        QTest::qWait(10);
+    EXPECT_TRUE(loaded());
 }
 
 } // namespace
