@@ -84,7 +84,11 @@ async function firstPaint(browser, url) {
     const seen = [];
     const done = () => {
       const last = seen.at(-1);
-      resolve({ fcp, board: last?.startTime, element: last?.element?.id, candidates: seen.map((e) => e.element?.id) });
+      // When the drawing had arrived, and when the page's deferred scripts had run.
+      const picture = performance.getEntriesByType('resource').find((r) => r.name.endsWith('/art/kinder.svg'));
+      const navigation = performance.getEntriesByType('navigation')[0];
+      resolve({ fcp, board: last?.startTime, element: last?.element?.id, candidates: seen.map((e) => e.element?.id),
+        picture: picture?.responseEnd, scripts: navigation?.domContentLoadedEventEnd });
     };
     new PerformanceObserver((list) => {
       seen.push(...list.getEntries());
@@ -98,20 +102,54 @@ async function firstPaint(browser, url) {
   return result;
 }
 
-// A phone's taps on the tile beside the hole, back and forth, timed by the Event Timing API: per
-// tap the longest event of the interaction from its touch to the next paint (its interaction to
-// next paint), the time before the first handler ran, and the time in handlers. Only events of
-// 16 ms or more are reported (the API's lowest threshold); a tap with none was under a frame.
-async function tapTimes(browser, url, taps, isGame) {
+// A page with nothing but one button whose click writes a number into it: what the browser and
+// the harness alone take for a tap, with no stylesheet, picture or program of ours.
+const BARE = `<!DOCTYPE html>
+<html lang="de"><head><meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1"><title>bare</title></head>
+<body><button type="button" id="imgBild10" style="margin:200px 100px;width:90px;height:90px">0</button>
+<script src="bare.js"></script></body></html>
+`;
+const BARE_JS = `'use strict';
+const button = document.getElementById('imgBild10');
+let clicks = 0;
+button.addEventListener('click', () => { button.textContent = String(++clicks); });
+`;
+
+// Before any script of the page: for every click, the time its first handler starts (window,
+// capturing, runs ahead of all others) and the time the next frame's rendering steps are done
+// (the animation frame callback, then a task queued from it, which runs after that frame's
+// style, layout and paint).
+function watchFrames() {
+  window.framesAfterClick = [];
+  window.addEventListener('click', () => {
+    const start = performance.now();
+    requestAnimationFrame(() => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => window.framesAfterClick.push(performance.now() - start);
+      channel.port2.postMessage(0);
+    });
+  }, { capture: true });
+}
+
+// A phone's taps (or mouse clicks) on the tile beside the hole, back and forth, timed by the
+// Event Timing API: per tap the longest event of the interaction from its touch to the next paint
+// (its interaction to next paint), the time before the first handler ran, and the time in
+// handlers. Only events of 16 ms or more are reported (the API's lowest threshold); a tap with
+// none was under a frame. Next to it, from the page's side: the first handler's start to the end
+// of the next frame's rendering steps.
+async function tapTimes(browser, url, taps, kind, input) {
   const context = await browser.newContext(PHONE);
   const page = await context.newPage();
+  await page.addInitScript(watchFrames);
   await page.goto(url);
-  if (isGame) {
+  if (kind === 'game') {
     await page.locator('#lstBilder option', { hasText: 'Garten' }).waitFor({ state: 'attached' });
     await page.tap('#cmdSpiel'); // also makes the audio context, which the first tap pays for
   }
   await page.waitForTimeout(300);
   await page.evaluate(() => {
+    window.framesAfterClick = [];
     window.interactions = new Map();
     new PerformanceObserver((list) => {
       for (const e of list.getEntries()) {
@@ -124,21 +162,23 @@ async function tapTimes(browser, url, taps, isGame) {
       }
     }).observe({ type: 'event', durationThreshold: 16 });
   });
-  const tile = isGame ? '#imgBild9' : '#imgBild10';
+  const tile = kind === 'game' ? '#imgBild9' : '#imgBild10';
   for (let i = 0; i < taps; ++i) {
-    await page.tap(tile);
+    await (input === 'mouse' ? page.click(tile) : page.tap(tile));
     await page.waitForTimeout(60);
   }
   await page.waitForTimeout(300);
   const measured = await page.evaluate(() => [...window.interactions.values()]);
-  if (isGame) {
+  const frame = await page.evaluate(() => window.framesAfterClick);
+  if (frame.length !== taps) throw new Error(`${taps} taps, ${frame.length} clicks seen`);
+  if (kind === 'game') {
     const moves = await page.locator('#lblBewegungen').textContent();
     if (moves !== String(taps)) throw new Error(`${taps} taps made ${moves} moves`);
   }
   await context.close();
   // Taps with nothing reported count as 0 ms: under the threshold.
   const fill = (key) => [...measured.map((m) => m[key]), ...Array(Math.max(0, taps - measured.length)).fill(0)];
-  return { reported: measured.length, inp: fill('duration'), delay: fill('delay'), processing: fill('processing') };
+  return { reported: measured.length, inp: fill('duration'), delay: fill('delay'), processing: fill('processing'), frame };
 }
 
 async function main() {
@@ -149,13 +189,20 @@ async function main() {
   fs.mkdirSync(out, { recursive: true });
   makeFloor(site, floor);
 
-  const [siteServer, floorServer] = await Promise.all([serve(site), serve(floor)]);
+  const bare = path.join(out, 'bare');
+  fs.rmSync(bare, { recursive: true, force: true });
+  fs.mkdirSync(bare, { recursive: true });
+  fs.writeFileSync(path.join(bare, 'index.html'), BARE);
+  fs.writeFileSync(path.join(bare, 'bare.js'), BARE_JS);
+
+  const [siteServer, floorServer, bareServer] = await Promise.all([serve(site), serve(floor), serve(bare)]);
   const address = (server) => `http://127.0.0.1:${server.address().port}/`;
   const browser = await chromium.launch(LAUNCH);
   try {
     const weight = await pageWeight(browser, address(siteServer), site);
 
-    // Interleaved, the order swapped every run, after one unmeasured visit each.
+    // Interleaved, the order swapped every run, after one unmeasured visit each. Every visit has
+    // a new context: an empty cache for both pages alike.
     await firstPaint(browser, address(siteServer));
     await firstPaint(browser, address(floorServer));
     const paints = { game: [], floor: [] };
@@ -166,26 +213,38 @@ async function main() {
     }
 
     const taps = 40;
-    const gameTaps = await tapTimes(browser, address(siteServer), taps, true);
-    const floorTaps = await tapTimes(browser, address(floorServer), taps, false);
+    const pages = [['game', siteServer], ['floor', floorServer], ['bare', bareServer]];
+    const tapped = {};
+    for (const input of ['touch', 'mouse'])
+      for (const [kind, server] of pages)
+        tapped[`${input}-${kind}`] = await tapTimes(browser, address(server), taps, kind, input);
 
-    const results = { runs, weight, paints, taps, gameTaps, floorTaps };
+    const results = { runs, weight, paints, taps, tapped };
     fs.writeFileSync(path.join(out, 'web.json'), JSON.stringify(results, null, 2));
 
     const ms = (x) => x.toFixed(1);
-    const board = (which) => median(paints[which].map((p) => p.board));
-    const fcp = (which) => median(paints[which].map((p) => p.fcp));
+    const of = (which, key) => median(paints[which].map((p) => p[key]));
     console.log(`weight ${weight.total} ${weight.files.length} ${weight.missing.length}`);
     for (const f of weight.files) console.log(`weight-file ${f.file} ${f.raw} ${f.sent}`);
-    console.log(`board-paint ${ms(board('game'))} ${ms(board('floor'))} ${(board('game') / board('floor')).toFixed(2)}`);
-    console.log(`first-contentful-paint ${ms(fcp('game'))} ${ms(fcp('floor'))}`);
-    // tap-<page> median INP, reported taps, taps, median input delay, median time in handlers
-    for (const [name, t] of [['game', gameTaps], ['floor', floorTaps]])
-      console.log(`tap-${name} ${median(t.inp)} ${t.reported} ${taps} ${ms(median(t.delay))} ${ms(median(t.processing))}`);
+    console.log(`board-paint ${ms(of('game', 'board'))} ${ms(of('floor', 'board'))} ${(of('game', 'board') / of('floor', 'board')).toFixed(2)}`);
+    // The same ratio taken run by run (each game visit against the floor visit next to it).
+    const pairs = paints.game.map((g, run) => g.board / paints.floor[run].board);
+    console.log(`board-paint-paired ${median(pairs).toFixed(2)} ${Math.min(...pairs).toFixed(2)} ${Math.max(...pairs).toFixed(2)}`);
+    console.log(`first-contentful-paint ${ms(of('game', 'fcp'))} ${ms(of('floor', 'fcp'))}`);
+    // Navigation start to the drawing's last byte, and to the end of the deferred scripts.
+    console.log(`picture-arrived ${ms(of('game', 'picture'))} ${ms(of('floor', 'picture'))}`);
+    console.log(`scripts-run ${ms(of('game', 'scripts'))} ${ms(of('floor', 'scripts'))}`);
+    // tap-<page> / click-<page>: median INP, reported taps, taps, median input delay, median time
+    // in handlers, median from the first handler's start to the end of the next frame
+    for (const [name, t] of Object.entries(tapped)) {
+      const label = name.replace(/^touch-/, 'tap-').replace(/^mouse-/, 'click-');
+      console.log(`${label} ${median(t.inp)} ${t.reported} ${taps} ${ms(median(t.delay))} ${ms(median(t.processing))} ${ms(median(t.frame))}`);
+    }
   } finally {
     await browser.close();
     siteServer.close();
     floorServer.close();
+    bareServer.close();
   }
 }
 
