@@ -4,7 +4,7 @@
 # soak, a leak check, and the web page in Chromium against a floor page.
 # Prints the table of figures and writes it, with the machine and the commands, to
 # docs/performance.md.
-set -euo pipefail
+source "$(dirname "$0")/tools/fail-loudly.sh"
 cd "$(dirname "$0")"
 source tools/packages.sh
 tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Rutschbild and starts it.
 #   ./run.sh --web   builds the web page and serves it on http://127.0.0.1:8080/ instead.
-set -euo pipefail
+source "$(dirname "$0")/tools/fail-loudly.sh"
 cd "$(dirname "$0")"
 
 if [ "${1:-}" = "--web" ]; then

@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything and runs every test headless: in a normal build,
 # its GUI suites once more under valgrind, and all of them under AddressSanitizer and
 # UndefinedBehaviorSanitizer; then the Windows program under Wine and the web page in Chromium.
-set -euo pipefail
+source "$(dirname "$0")/tools/fail-loudly.sh"
 cd "$(dirname "$0")"
 source tools/packages.sh
 tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
@@ -10,7 +10,11 @@ tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 # Each step says how far into the run it starts, so a slow one shows.
-step() { printf '== %s (at %d:%02d)\n' "$*" $((SECONDS / 60)) $((SECONDS % 60)); }
+# The step's name also goes to the scripts it runs, so a failure names the step it ended.
+step() {
+  export RUTSCHBILD_STEP="$*"
+  printf '== %s (at %d:%02d)\n' "$*" $((SECONDS / 60)) $((SECONDS % 60))
+}
 
 run_suite() {
   local dir=$1; shift
@@ -48,6 +52,9 @@ cat "$valgrind_log"
 # Rutschbild.exe for 64-bit and 32-bit Windows, and its test suites under Wine.
 step "Windows"
 tools/test-windows.sh
+# The same step where the kernel cannot run 32-bit programs: one line, and it goes on.
+step "Windows, as on a machine that cannot run 32-bit programs"
+tests/scripts/windows-step-without-32bit.sh
 
 # The web page: built with Emscripten, its browser tests run headless in Chromium.
 step "web page"

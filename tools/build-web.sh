@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing and builds the web page into build/web/site/: every file a static web
 # host needs, index.html at its root.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 tools/ensure-packages.sh "${WEB_PACKAGES[@]}"

@@ -3,7 +3,7 @@
 # the manual page against their validators, lintian, the list of files, and the unpacked program,
 # started under a private Xvfb, showing the "Kinder" picture and ending on "Tschüss".
 # Installs nothing. Each failing step prints one line with the reason and exits non-zero.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 dir=build/package
 log=$dir/check-package.log

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages named as arguments that are not installed yet.
 # Sourced by run.sh and test.sh; quiet and quick when everything is already there.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 
 missing=()
 for package in "$@"; do

@@ -5,7 +5,7 @@
 # A broken invariant or a crash stops the run and leaves the input in build/fuzz/; copy it into
 # tests/fuzz/window_inputs/ once fixed, so ctest replays it from then on.
 # `tools/fuzz-window.sh --build-only` builds both fuzz targets and runs nothing (test.sh does that).
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 dir=build/fuzz

@@ -5,7 +5,7 @@
 # of those two slots, polled with XGetImage every 0.5 ms.
 # Usage: tools/measure-click.sh ROUNDS CLICK_TOOL GAME BARE
 # Prints "<program> <median µs> <clicks> <fastest µs> <slowest µs>" for the game and the bare window.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 
 rounds=$1 tool=$2 game=$3 bare=$4
 source "$(dirname "$0")/measure-xvfb.sh"

@@ -7,7 +7,7 @@
 # <runs> <fastest ms> <slowest ms> <median ms to the window mapped> <median CPU ms>" (CPU: user and
 # system time of the whole run, which an idle second adds next to nothing to).
 # Each program is started once unmeasured first, so every measured run finds warm file caches.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 
 runs=$1 tool=$2; shift 2
 source "$(dirname "$0")/measure-xvfb.sh"

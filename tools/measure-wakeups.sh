@@ -3,7 +3,7 @@
 # switches of all its threads per second, first with no game running, then after "Start".
 # Usage: tools/measure-wakeups.sh SECONDS PROGRAM
 # Prints "idle <per second>" and "game <per second>", each followed by the threads that woke.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 seconds=$1 program=$2
 source "$(dirname "$0")/measure-xvfb.sh"
 

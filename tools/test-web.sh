@@ -2,7 +2,7 @@
 # Builds the web page and runs its browser tests headless: Playwright Test driving Debian's
 # Chromium against the site in build/web/site/.
 # Usage: tools/test-web.sh [playwright test arguments]   (from anywhere; test.sh calls it)
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 setup=0
 tools/web-test-setup.sh || setup=$?

@@ -2,7 +2,7 @@
 # Builds Rutschbild.exe for 64-bit and 32-bit Windows with MinGW-w64, packs both ZIPs, and runs
 # the Windows test suites under Wine on a private Xvfb display with a private WINEPREFIX.
 # Leaves no process behind. Usage: tools/test-windows.sh   (from anywhere; test.sh calls it)
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}"
@@ -14,17 +14,32 @@ jobs=2
 prefix32=$PWD/build/win32/wineprefix
 
 # Debian's wine64 has no 32-bit loader: that comes with wine32 from the i386 architecture,
-# which is added when missing. Where it cannot be had, only the 64-bit suites run.
+# which is added when missing. Whether it can be used is found out by running it: many cloud and
+# micro-VM kernels cannot execute 32-bit programs at all. Where it cannot be had or cannot run,
+# wine32_missing says why in a few words, and only the 64-bit suites run.
+wine32_missing=
 ensure_wine32() {
-  [ -x "$wine32" ] && return 0
-  [ "$(dpkg --print-architecture 2>/dev/null)" = amd64 ] || return 1
-  local sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo[@]}" dpkg --add-architecture i386 || return 1
+  if [ ! -x "$wine32" ]; then
+    if [ "$(dpkg --print-architecture 2>/dev/null)" != amd64 ]; then
+      wine32_missing="no i386 packages for a $(dpkg --print-architecture) system"; return 1
+    fi
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if ! dpkg --print-foreign-architectures | grep -qx i386 &&
+       ! "${sudo[@]}" dpkg --add-architecture i386 >"$scratch/wine32.log" 2>&1; then
+      wine32_missing="dpkg --add-architecture i386 failed: $(tail -n 1 "$scratch/wine32.log")"
+      return 1
+    fi
+    if ! tools/ensure-packages.sh "${WINDOWS_32_PACKAGES[@]}" >"$scratch/wine32.log" 2>&1; then
+      wine32_missing="wine32:i386 could not be installed: $(grep -v '^FAILED' "$scratch/wine32.log" | tail -n 1)"
+      return 1
+    fi
   fi
-  tools/ensure-packages.sh "${WINDOWS_32_PACKAGES[@]}" >"$scratch/wine32.log" 2>&1 || return 1
-  [ -x "$wine32" ]
+  local answer
+  if ! answer=$("$wine32" --version 2>&1); then
+    wine32_missing="$wine32 does not run here: $(tail -n 1 <<<"$answer")"
+    return 1
+  fi
 }
 
 xvfb_pid= build32_pid=
@@ -82,7 +97,7 @@ have_wine32=false
 if ensure_wine32; then
   have_wine32=true
 else
-  echo "== no 32-bit Wine to be had here (wine32:i386): the i686 build is compiled, its tests are skipped"
+  echo "== no 32-bit Wine ($wine32_missing): the i686 build is compiled, its suites are skipped"
 fi
 
 build build/win64 x86_64-w64-mingw32

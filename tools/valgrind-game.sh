@@ -3,7 +3,7 @@
 # minutes (default 20), with games solved, abandoned and restarted, pictures switched and the
 # timer ticking. Usage: tools/valgrind-game.sh SOAK_TESTS_BINARY [MINUTES]
 # The last line printed is the leak summary; the exit status is valgrind's verdict.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 source "$(dirname "$0")/valgrind-run.sh"
 log=$(mktemp)
 status=0

@@ -11,7 +11,6 @@ valgrind_run() {
 
 # "definitely lost: ..., errors: ..." from a valgrind log.
 valgrind_summary() {
-  local lost errors
   local lost suppressed errors
   lost=$(grep -o 'definitely lost: .*' "$1" | tail -1 || true)
   suppressed=$(grep -o 'suppressed: [0-9,]* bytes in [0-9,]* blocks' "$1" | tail -1 || true)

@@ -2,7 +2,7 @@
 # Gets what the web page's browser tests and benchmark need: Debian's Chromium, Node.js 20 or
 # newer with npm, and the npm packages pinned in web/package-lock.json in web/node_modules.
 # Called by tools/test-web.sh and bench.sh.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 tools/ensure-packages.sh "${WEB_TEST_PACKAGES[@]}"

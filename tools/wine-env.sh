@@ -5,7 +5,9 @@ export WINEPREFIX=$PWD/build/win64/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
 wine64=/usr/lib/wine/wine64
-wine32=/usr/lib/wine/wine # only with the wine32:i386 package
+# Only with the wine32:i386 package. RUTSCHBILD_WINE32 names another loader (the test of the
+# script on a machine that cannot run 32-bit programs uses one that cannot execute).
+wine32=${RUTSCHBILD_WINE32:-/usr/lib/wine/wine}
 wineserver=/usr/lib/wine/wineserver
 
 ensure_wine_prefix() {
@@ -13,11 +15,15 @@ ensure_wine_prefix() {
     echo "== creating the Wine prefix $WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     local loader=${wine_loader:-$wine64}
-    "$loader" wineboot --init >/dev/null 2>&1
+    local log=$WINEPREFIX.log
+    # Wine is chatty while it sets up a prefix: its output is shown only when it fails.
+    "$loader" wineboot --init >"$log" 2>&1 || { cat "$log" >&2; return 1; }
     # Windows no window manager looks after: closing one then takes no two-second wait, and
     # Wine draws their title bar and frame itself.
-    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >"$log" 2>&1 ||
+      { cat "$log" >&2; return 1; }
     "$wineserver" -w
+    rm -f "$log"
   fi
   # Tahoma, the face the window asks for and every Windows has: Debian's fonts-wine brings Wine's
   # own, which this Wine looks for only in the prefix's font folder. Older prefixes get it too.

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The Windows step on a machine whose kernel cannot execute 32-bit programs: a stand-in 32-bit
+# Wine loader that has the run bit but a format no kernel runs. The step must say so in one line
+# and pass with the 64-bit suites alone. Usage: tests/scripts/windows-step-without-32bit.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/fail-loudly.sh"
+cd "$(dirname "$0")/../.."
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+loader=$scratch/wine
+printf '\177ELF\001\001\001\000not a program for any machine' >"$loader"
+chmod +x "$loader"
+
+status=0
+RUTSCHBILD_WINE32=$loader tools/test-windows.sh >"$scratch/log" 2>&1 || status=$?
+skipped=$(grep -c "^== no 32-bit Wine ($loader does not run here: .*): the i686 build is compiled, its suites are skipped$" "$scratch/log" || true)
+if [ "$status" -ne 0 ] || [ "$skipped" -ne 1 ] || grep -q "under $(basename "$loader")\$" "$scratch/log"; then
+  cat "$scratch/log"
+  echo "FAIL: with a 32-bit loader that cannot run, the Windows step must skip the i686 suites" \
+       "with one line and pass (exit status $status, $skipped skip lines)" >&2
+  exit 1
+fi
+grep '^== no 32-bit Wine' "$scratch/log"
+echo "windows-step-without-32bit: passed"
