@@ -1,14 +1,11 @@
 #pragma once
 
+#include "slots.h"
+
 #include <array>
 #include <cstdint>
 
 namespace rutschbild {
-
-constexpr int kColumns = 4;
-constexpr int kRows = 3;
-constexpr int kTiles = kColumns * kRows;
-constexpr int kHoleTile = kTiles - 1;
 
 // Indexed by tile: the slot the tile stands in. Entry 11 is the hole.
 using Arrangement = std::array<std::int16_t, kTiles>;

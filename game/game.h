@@ -2,7 +2,7 @@
 
 #include "arrangement.h"
 #include "clock.h"
-#include "window_operations.h"
+#include "front_end.h"
 
 #include <array>
 #include <cstdint>
@@ -10,51 +10,51 @@
 
 namespace rutschbild {
 
-// Everything the window remembers between events. Starts all zero, like the window's variables.
+enum class StartMode : std::int16_t { fixed = 0, clock = 1 }; // "immer gleich", "immer anders"
+
+struct TwipPoint {
+    int top = 0;
+    int left = 0;
+};
+
+// Everything the window remembers between events. Starts all zero, like a new window.
 struct GameState {
-    Arrangement Position{};                                  // by tile: its slot; 11 = the hole
-    std::array<std::array<std::int16_t, 2>, kTiles> Platz{}; // by slot: {top, left} in twips
-    bool Spielende = false;                                  // true while no game runs
-    bool Bewegt = false;                                     // the current click moved a tile
-    std::int16_t AktPlatz = 0;                               // slot of the tile just clicked
-    std::int16_t AktBild = 0;                                // index of the tile just clicked
-    std::int16_t Spielart = 0;                               // 0 "immer gleich", 1 "immer anders"
-    LocalDateTime Startzeitpunkt{};
-    std::int64_t startMonotonicMilliseconds = 0; // same instant, for measuring play time
+    Arrangement tileSlots{};                     // by tile: its slot; entry 11 is the hole
+    std::array<TwipPoint, kTiles> slotPlaces{}; // by slot: where a tile there stands
+    bool gameOver = false;                       // true while no game runs
+    StartMode startMode = StartMode::fixed;
+    std::uint64_t moveCount = 0; // across games, for as long as the window is open
+    LocalDateTime startTime{};
+    std::int64_t startMonotonicMilliseconds = 0; // the same instant, for measuring play time
 };
 
 // The game rules: tile clicks, the solved check and the start arrangements. All effects on the
-// window go through WindowOperations; time comes from the Clock.
+// window go through the FrontEnd; time comes from the Clock.
 class Game {
 public:
-    Game(WindowOperations& window, const Clock& clock) : window_(window), clock_(clock) {}
+    Game(FrontEnd& frontEnd, const Clock& clock) : frontEnd_(frontEnd), clock_(clock) {}
 
     const GameState& state() const { return state_; }
 
-    // The window records where each slot is, read from the designed tile positions.
-    void recordSlotPlace(int slot, int top, int left);
-    void setSpielende(bool ended) { state_.Spielende = ended; }
-    void setSpielart(int mode);
+    // Where each slot is on the window: the designed places of the tiles.
+    void recordSlotPlaces();
+    void setGameOver(bool over) { state_.gameOver = over; }
+    void setStartMode(int mode);
 
-    // A click on tile imgBild(tile), 0 to 11.
-    void tileClick(int tile);
-
+    // A click on tile 0 to 11: it slides into the hole when it stands next to it.
+    void clickTile(int tile);
     // Start time, its text and the start arrangement for the next game.
-    void Zufall();
+    void chooseStartArrangement();
+    // Puts a tile into a slot, on the board and in the window.
+    void placeTile(int tile, int slot);
 
-    void ErgebnisPrüfen();
-    void LinienZeigen();
-    void Sound1();
-    void Sound2();
+    void checkSolved();
+    void showGridLines();
+    void beepOnce();
+    void beepThrice();
 
 private:
-    void ObenPrüfen();
-    void UntenPrüfen();
-    void LinksPrüfen();
-    void RechtsPrüfen();
-    void moveClickedTileTo(int slot);
-
-    WindowOperations& window_;
+    FrontEnd& frontEnd_;
     const Clock& clock_;
     GameState state_;
 };

@@ -7,59 +7,58 @@
 
 namespace rutschbild {
 
-void GameControl::Form_Load()
+void GameControl::load()
 {
-    game_.setSpielende(true);
-    // The tiles stand at their designed places now; those places are the board's coordinates.
-    for (int slot = 0; slot < kTiles; ++slot)
-        game_.recordSlotPlace(slot, frontEnd_.tileTop(slot), frontEnd_.tileLeft(slot));
+    game_.setGameOver(true);
+    game_.recordSlotPlaces();
     frontEnd_.setGridLinesVisible(false);
-    frontEnd_.addListItem("Kinder");
-    frontEnd_.addListItem("Garten");
-    BildLaden(kKinderFirstBitmap);
+    for (const PictureSet& set : kPictureSets)
+        frontEnd_.addListItem(std::string(set.name));
+    loadPictureSet(kPictureSets.front().firstBitmap);
 }
 
-void GameControl::cmdSpielClick()
+void GameControl::startClicked()
 {
-    game_.Zufall();
-    frontEnd_.setTile11Visible(false);
-    const GameState& state = game_.state();
-    for (int tile = 0; tile < kHoleTile; ++tile) {
-        const auto& place = state.Platz[state.Position[tile]];
-        frontEnd_.placeTile(tile, place[0], place[1]);
-    }
-    game_.setSpielende(false);
-    game_.LinienZeigen();
+    game_.chooseStartArrangement();
+    frontEnd_.setHoleTileVisible(false);
+    for (int tile = 0; tile < kHoleTile; ++tile)
+        game_.placeTile(tile, state().tileSlots[tile]);
+    game_.setGameOver(false);
+    game_.showGridLines();
     frontEnd_.setPlayClockRunning(true);
     frontEnd_.setPictureListEnabled(false);
 }
 
-void GameControl::cmdVorschauClick()
+void GameControl::previewClicked()
 {
-    game_.setSpielende(true);
-    const GameState& state = game_.state();
+    game_.setGameOver(true);
     for (int tile = 0; tile < kTiles; ++tile)
-        frontEnd_.placeTile(tile, state.Platz[tile][0], state.Platz[tile][1]);
+        game_.placeTile(tile, tile);
     frontEnd_.setPlayClockRunning(false);
-    frontEnd_.setTile11Visible(true);
+    frontEnd_.setHoleTileVisible(true);
     frontEnd_.setPictureListEnabled(true);
-    game_.LinienZeigen();
+    game_.showGridLines();
 }
 
-void GameControl::command1Click() { frontEnd_.closeWindow(); }
+void GameControl::quitClicked() { frontEnd_.closeWindow(); }
 
-void GameControl::optSpielartClick(int index) { game_.setSpielart(index); }
+void GameControl::startModeClicked(int mode) { game_.setStartMode(mode); }
 
-void GameControl::imgBildClick(int tile) { game_.tileClick(tile); }
+void GameControl::tileClicked(int tile) { game_.clickTile(tile); }
 
-void GameControl::lstBilderClick()
+void GameControl::pictureListClicked()
 {
     const std::string text = frontEnd_.selectedListItemText();
-    assert(text == "Kinder" || text == "Garten");
-    BildLaden(text == "Kinder" ? kKinderFirstBitmap : kGartenFirstBitmap);
+    for (const PictureSet& set : kPictureSets) {
+        if (text == set.name) {
+            loadPictureSet(set.firstBitmap);
+            return;
+        }
+    }
+    assert(!"the picture list holds only the sets' names");
 }
 
-void GameControl::timer1Tick()
+void GameControl::playClockTicked()
 {
     // One reading of a clock that nobody can set: minute and second always belong together, and
     // changing the system time during a game cannot make the play time jump or go negative.
@@ -67,10 +66,10 @@ void GameControl::timer1Tick()
     frontEnd_.setPlayTimeText(playTimeText(elapsed));
 }
 
-void GameControl::BildLaden(int Res)
+void GameControl::loadPictureSet(int firstBitmap)
 {
     for (int tile = 0; tile < kTiles; ++tile)
-        frontEnd_.setTilePicture(tile, Res + tile);
+        frontEnd_.setTilePicture(tile, firstBitmap + tile);
 }
 
 std::string playTimeText(std::int64_t elapsedMilliseconds)

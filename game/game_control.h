@@ -4,14 +4,20 @@
 #include "front_end.h"
 #include "game.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace rutschbild {
 
-// First bitmap number of each picture set; tile i shows bitmap first + i.
-constexpr int kKinderFirstBitmap = 113;
-constexpr int kGartenFirstBitmap = 101;
+struct PictureSet {
+    std::string_view name; // as the picture list shows it
+    int firstBitmap;       // tile i shows bitmap firstBitmap + i
+};
+
+// In the picture list's order; the first is on the board when the window opens.
+constexpr std::array<PictureSet, 2> kPictureSets{{{"Kinder", 113}, {"Garten", 101}}};
 
 // The handlers of the window: what each event does, told to a front end that owns the controls
 // and delivers the events one at a time.
@@ -24,16 +30,16 @@ public:
 
     const GameState& state() const { return game_.state(); }
 
-    void Form_Load();
-    void cmdSpielClick();     // "Start"
-    void cmdVorschauClick();  // "Vorschau"
-    void command1Click();     // "Tschüss"
-    void optSpielartClick(int index);
-    void imgBildClick(int tile);
-    void lstBilderClick();
-    void timer1Tick();
+    void load(); // once, when the window has been created
+    void startClicked();
+    void previewClicked();
+    void quitClicked();
+    void startModeClicked(int mode); // 0 "immer gleich", 1 "immer anders"
+    void tileClicked(int tile);
+    void pictureListClicked();
+    void playClockTicked();
 
-    void BildLaden(int Res);
+    void loadPictureSet(int firstBitmap);
 
 private:
     FrontEnd& frontEnd_;

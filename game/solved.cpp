@@ -3,36 +3,31 @@
 
 namespace rutschbild {
 
-void Game::ErgebnisPrüfen()
+void Game::checkSolved()
 {
-    state_.Spielende = true;
+    state_.gameOver = true;
     for (int tile = 0; tile < kHoleTile; ++tile) {
-        if (state_.Position[tile] != tile) {
-            state_.Spielende = false;
+        if (state_.tileSlots[tile] != tile) {
+            state_.gameOver = false;
             return;
         }
     }
-    window_.setPlayClockRunning(false);
-    window_.setTile11Visible(true);
-    window_.setPictureListEnabled(true);
-    LinienZeigen();
-    Sound2();
+    frontEnd_.setPlayClockRunning(false);
+    frontEnd_.setHoleTileVisible(true);
+    frontEnd_.setPictureListEnabled(true);
+    showGridLines();
+    beepThrice();
+    frontEnd_.pictureComplete();
 }
 
-void Game::LinienZeigen()
-{
-    window_.setGridLinesVisible(!state_.Spielende);
-}
+void Game::showGridLines() { frontEnd_.setGridLinesVisible(!state_.gameOver); }
 
-void Game::Sound1()
-{
-    window_.beep();
-}
+void Game::beepOnce() { frontEnd_.beep(); }
 
-void Game::Sound2()
+void Game::beepThrice()
 {
     for (int i = 0; i < 3; ++i)
-        window_.beep();
+        frontEnd_.beep();
 }
 
 } // namespace rutschbild

@@ -1,34 +1,36 @@
 // The start of a game: start time, its text and the start arrangement.
 #include "game.h"
+#include "layout.h"
 #include "number_text.h"
 
 #include <cassert>
 
 namespace rutschbild {
 
-void Game::recordSlotPlace(int slot, int top, int left)
+void Game::recordSlotPlaces()
 {
-    assert(slot >= 0 && slot < kTiles);
-    state_.Platz[slot] = {static_cast<std::int16_t>(top), static_cast<std::int16_t>(left)};
+    for (int slot = 0; slot < kTiles; ++slot) {
+        const TwipRect box = layout::slotBox(slot);
+        state_.slotPlaces[slot] = {box.top, box.left};
+    }
 }
 
-void Game::setSpielart(int mode)
+void Game::setStartMode(int mode)
 {
     assert(mode == 0 || mode == 1);
-    state_.Spielart = static_cast<std::int16_t>(mode);
+    state_.startMode = static_cast<StartMode>(mode);
 }
 
-void Game::Zufall()
+void Game::chooseStartArrangement()
 {
-    state_.Startzeitpunkt = clock_.localNow();
+    state_.startTime = clock_.localNow();
     state_.startMonotonicMilliseconds = clock_.monotonicMilliseconds();
-    window_.setStartTimeText(startTimeText(state_.Startzeitpunkt));
+    frontEnd_.setStartTimeText(startTimeText(state_.startTime));
 
     // Both modes use the one reading above, so the board matches the time on display.
-    state_.Position = state_.Spielart == 0
-                          ? kFixedArrangement
-                          : clockArrangement(state_.Startzeitpunkt.minute,
-                                             state_.Startzeitpunkt.second);
+    state_.tileSlots = state_.startMode == StartMode::fixed
+                           ? kFixedArrangement
+                           : clockArrangement(state_.startTime.minute, state_.startTime.second);
 }
 
 std::string startTimeText(const LocalDateTime& time)

@@ -13,17 +13,17 @@ class Control : public ::testing::Test {
 protected:
     Control()
     {
-        control.Form_Load();
-        front.window.log.clear();
+        control.load();
+        front.log.clear();
     }
 
     // Runs one handler and returns what it did to the window.
     template <typename Handler>
     Log logOf(Handler handler)
     {
-        front.window.log.clear();
+        front.log.clear();
         handler();
-        return front.window.log;
+        return front.log;
     }
 
     FakeClock clock;
@@ -36,102 +36,102 @@ TEST(ControlLoad, RecordsTheDesignedPlacesHidesTheLinesFillsTheListAndLoadsKinde
     FakeClock clock;
     FakeFrontEnd front;
     GameControl control(front, clock);
-    control.Form_Load();
+    control.load();
 
-    EXPECT_TRUE(control.state().Spielende);
-    EXPECT_EQ(control.state().Spielart, 0);
+    EXPECT_TRUE(control.state().gameOver);
+    EXPECT_EQ(control.state().startMode, StartMode::fixed);
     for (int slot = 0; slot < 12; ++slot) {
-        EXPECT_EQ(control.state().Platz[slot][0], designedTop(slot));
-        EXPECT_EQ(control.state().Platz[slot][1], designedLeft(slot));
+        EXPECT_EQ(control.state().slotPlaces[slot].top, designedTop(slot));
+        EXPECT_EQ(control.state().slotPlaces[slot].left, designedLeft(slot));
     }
     Log expected{"lines off", "item Kinder", "item Garten"};
     for (int tile = 0; tile < 12; ++tile)
         expected.push_back("picture " + std::to_string(tile) + " " + std::to_string(113 + tile));
     // Nothing else: no selection, no timer, the value labels stay empty.
-    EXPECT_EQ(front.window.log, expected);
+    EXPECT_EQ(front.log, expected);
     EXPECT_EQ(front.selectedItem, -1);
 }
 
 TEST_F(Control, TileClicksBeforeTheFirstStartChangeNothing)
 {
     for (int tile = 0; tile < 12; ++tile)
-        EXPECT_EQ(logOf([&] { control.imgBildClick(tile); }), Log{});
+        EXPECT_EQ(logOf([&] { control.tileClicked(tile); }), Log{});
 }
 
 TEST_F(Control, StartSetsUpTheFixedBoardInOrder)
 {
     clock.set(9, 5, 7);
-    const Log log = logOf([&] { control.cmdSpielClick(); });
+    const Log log = logOf([&] { control.startClicked(); });
 
     Log expected{"starttime 9 : 5 : 7", "tile11 off"};
     for (int tile = 0; tile < 11; ++tile) {
         const int slot = kFixedArrangement[tile];
-        expected.push_back("place " + std::to_string(tile) + " " +
+        expected.push_back("place " + std::to_string(tile) + " " + std::to_string(slot) + " " +
                            std::to_string(designedTop(slot)) + " " +
                            std::to_string(designedLeft(slot)));
     }
     expected.insert(expected.end(), {"lines on", "clock on", "list off"});
     EXPECT_EQ(log, expected);
-    EXPECT_FALSE(control.state().Spielende);
+    EXPECT_FALSE(control.state().gameOver);
 }
 
 TEST_F(Control, OptionClickAppliesFromTheNextStart)
 {
     clock.set(10, 12, 34);
-    control.cmdSpielClick();
-    control.optSpielartClick(1);
-    EXPECT_EQ(control.state().Position, kFixedArrangement);
-    control.cmdSpielClick();
-    EXPECT_EQ(control.state().Position, clockArrangement(12, 34));
+    control.startClicked();
+    control.startModeClicked(1);
+    EXPECT_EQ(control.state().tileSlots, kFixedArrangement);
+    control.startClicked();
+    EXPECT_EQ(control.state().tileSlots, clockArrangement(12, 34));
     for (int tile = 0; tile < 11; ++tile)
-        EXPECT_EQ(front.window.tiles[tile].left, designedLeft(control.state().Position[tile]));
-    control.optSpielartClick(0);
-    control.cmdSpielClick();
-    EXPECT_EQ(control.state().Position, kFixedArrangement);
+        EXPECT_EQ(front.tiles[tile].left, designedLeft(control.state().tileSlots[tile]));
+    control.startModeClicked(0);
+    control.startClicked();
+    EXPECT_EQ(control.state().tileSlots, kFixedArrangement);
 }
 
 TEST_F(Control, VorschauAbandonsTheGameAndKeepsTheTexts)
 {
-    control.cmdSpielClick();
-    control.imgBildClick(9); // the tile left of the hole in the fixed start
+    control.startClicked();
+    control.tileClicked(9); // the tile left of the hole in the fixed start
     clock.monotonic += 7000;
-    control.timer1Tick();
+    control.playClockTicked();
 
-    const Log log = logOf([&] { control.cmdVorschauClick(); });
+    const Log log = logOf([&] { control.previewClicked(); });
     Log expected;
     for (int tile = 0; tile < 12; ++tile)
-        expected.push_back("place " + std::to_string(tile) + " " +
+        expected.push_back("place " + std::to_string(tile) + " " + std::to_string(tile) + " " +
                            std::to_string(designedTop(tile)) + " " +
                            std::to_string(designedLeft(tile)));
     expected.insert(expected.end(), {"clock off", "tile11 on", "list on", "lines off"});
     EXPECT_EQ(log, expected);
-    EXPECT_TRUE(control.state().Spielende);
-    EXPECT_EQ(front.window.moves, "1");
+    EXPECT_TRUE(control.state().gameOver);
+    EXPECT_EQ(front.moves, "1");
     EXPECT_EQ(front.playTime, "0 : 7");
 
     // The abandoned game takes no more clicks.
-    EXPECT_EQ(logOf([&] { control.imgBildClick(10); }), Log{});
+    EXPECT_EQ(logOf([&] { control.tileClicked(10); }), Log{});
 }
 
 TEST_F(Control, StartDuringAGameKeepsCountingAndRestartsThePlayTime)
 {
     clock.monotonic = 1'000'000;
-    control.cmdSpielClick();
-    control.imgBildClick(9);
+    control.startClicked();
+    control.tileClicked(9);
     clock.monotonic += 95'000;
-    control.timer1Tick();
+    control.playClockTicked();
     EXPECT_EQ(front.playTime, "1 : 35");
 
     clock.set(11, 0, 0);
-    control.cmdSpielClick();
+    control.startClicked();
     // Until the next tick the old play time stays on display.
     EXPECT_EQ(front.playTime, "1 : 35");
-    EXPECT_EQ(front.window.startTime, "11 : 0 : 0");
+    EXPECT_EQ(front.startTime, "11 : 0 : 0");
     clock.monotonic += 2'000;
-    control.timer1Tick();
+    control.playClockTicked();
     EXPECT_EQ(front.playTime, "0 : 2");
-    control.imgBildClick(9);
-    EXPECT_EQ(front.window.moves, "2");
+    control.tileClicked(9);
+    EXPECT_EQ(front.moves, "2");
 }
 
 TEST(PlayTimeText, ShowsMinutesAndSecondsWithoutLeadingZerosAndDropsHours)
@@ -148,21 +148,21 @@ TEST_F(Control, PlayTimeFollowsTheMonotonicClockNotTheLocalTime)
 {
     clock.set(10, 30, 0);
     clock.monotonic = 5'000;
-    control.cmdSpielClick();
+    control.startClicked();
 
     clock.monotonic += 60'000;
     // Somebody sets the system clock back an hour, and later forward by a day.
     clock.set(9, 31, 0);
-    control.timer1Tick();
+    control.playClockTicked();
     EXPECT_EQ(front.playTime, "1 : 0");
     clock.local.day += 1;
     clock.monotonic += 500;
-    control.timer1Tick();
+    control.playClockTicked();
     EXPECT_EQ(front.playTime, "1 : 0");
     clock.monotonic += 500;
-    control.timer1Tick();
+    control.playClockTicked();
     EXPECT_EQ(front.playTime, "1 : 1");
-    EXPECT_EQ(front.window.startTime, "10 : 30 : 0");
+    EXPECT_EQ(front.startTime, "10 : 30 : 0");
 }
 
 TEST_F(Control, ListClickLoadsTheChosenSetAndNothingElse)
@@ -171,17 +171,17 @@ TEST_F(Control, ListClickLoadsTheChosenSetAndNothingElse)
     Log expected;
     for (int tile = 0; tile < 12; ++tile)
         expected.push_back("picture " + std::to_string(tile) + " " + std::to_string(101 + tile));
-    EXPECT_EQ(logOf([&] { control.lstBilderClick(); }), expected);
+    EXPECT_EQ(logOf([&] { control.pictureListClicked(); }), expected);
 
     front.selectedItem = 0;
-    control.lstBilderClick();
+    control.pictureListClicked();
     for (int tile = 0; tile < 12; ++tile)
         EXPECT_EQ(front.pictures[tile], 113 + tile);
 }
 
 TEST_F(Control, TschuessClosesTheWindow)
 {
-    EXPECT_EQ(logOf([&] { control.command1Click(); }), Log{"close"});
+    EXPECT_EQ(logOf([&] { control.quitClicked(); }), Log{"close"});
 }
 
 } // namespace

@@ -13,32 +13,32 @@ using TileClick = GameFixture;
 TEST_F(TileClick, TileAboveTheHoleSlidesDown)
 {
     startFixed();
-    game.tileClick(6); // slot 7, hole in slot 11 below it
-    EXPECT_EQ(window.log, (Lines{"place 6 3990 5835", "beep", "moves 1"}));
-    EXPECT_EQ(game.state().Position[6], 11);
+    game.clickTile(6); // slot 7, hole in slot 11 below it
+    EXPECT_EQ(window.log, (Lines{"place 6 11 3990 5835", "beep", "moves 1"}));
+    EXPECT_EQ(game.state().tileSlots[6], 11);
     EXPECT_EQ(hole(), 7);
-    EXPECT_FALSE(game.state().Spielende);
+    EXPECT_FALSE(game.state().gameOver);
 }
 
 TEST_F(TileClick, TileLeftOfTheHoleSlidesRightAndBackLeft)
 {
     startFixed();
-    game.tileClick(9); // slot 10
-    EXPECT_EQ(game.state().Position[9], 11);
+    game.clickTile(9); // slot 10
+    EXPECT_EQ(game.state().tileSlots[9], 11);
     EXPECT_EQ(hole(), 10);
-    game.tileClick(9); // the tile that just moved goes back, and counts again
-    EXPECT_EQ(game.state().Position[9], 10);
+    game.clickTile(9); // the tile that just moved goes back, and counts again
+    EXPECT_EQ(game.state().tileSlots[9], 10);
     EXPECT_EQ(hole(), 11);
-    EXPECT_EQ(window.log, (Lines{"place 9 3990 5835", "beep", "moves 1", "place 9 3990 3930",
+    EXPECT_EQ(window.log, (Lines{"place 9 11 3990 5835", "beep", "moves 1", "place 9 10 3990 3930",
                                  "beep", "moves 2"}));
 }
 
 TEST_F(TileClick, TileBelowTheHoleSlidesUp)
 {
     startFixed();
-    game.tileClick(6); // hole now in slot 7
-    game.tileClick(6); // from slot 11 back up into slot 7
-    EXPECT_EQ(game.state().Position[6], 7);
+    game.clickTile(6); // hole now in slot 7
+    game.clickTile(6); // from slot 11 back up into slot 7
+    EXPECT_EQ(game.state().tileSlots[6], 7);
     EXPECT_EQ(window.tiles[6].top, 2295);
     EXPECT_EQ(window.tiles[6].left, 5835);
     EXPECT_EQ(window.moves, "2");
@@ -48,13 +48,13 @@ TEST_F(TileClick, TileNotNextToTheHoleChangesNothing)
 {
     startFixed();
     for (const int tile : {0, 1, 2, 3, 4, 5, 7, 10}) {
-        game.tileClick(tile);
+        game.clickTile(tile);
         EXPECT_TRUE(window.log.empty()) << "tile " << tile;
     }
-    EXPECT_EQ(game.state().Position, kFixedArrangement);
+    EXPECT_EQ(game.state().tileSlots, kFixedArrangement);
     EXPECT_EQ(window.beeps, 0);
     EXPECT_EQ(window.moves, "");
-    EXPECT_FALSE(game.state().Spielende); // the solved check ran and the game goes on
+    EXPECT_FALSE(game.state().gameOver); // the solved check ran and the game goes on
 }
 
 TEST_F(TileClick, NoWrapFromTheEndOfOneRowToTheStartOfTheNext)
@@ -62,17 +62,17 @@ TEST_F(TileClick, NoWrapFromTheEndOfOneRowToTheStartOfTheNext)
     // Slots 3 and 4 differ by one but are not neighbours.
     startAt(0, 15, 1);
     ASSERT_EQ(hole(), 3);
-    game.tileClick(tileInSlot(4));
+    game.clickTile(tileInSlot(4));
     EXPECT_EQ(hole(), 3);
 
     startAt(0, 20, 1);
     ASSERT_EQ(hole(), 4);
-    game.tileClick(tileInSlot(3));
+    game.clickTile(tileInSlot(3));
     EXPECT_EQ(hole(), 4);
 
     startAt(0, 35, 1); // likewise slots 7 and 8
     ASSERT_EQ(hole(), 7);
-    game.tileClick(tileInSlot(8));
+    game.clickTile(tileInSlot(8));
     EXPECT_EQ(hole(), 7);
 
     EXPECT_TRUE(window.log.empty());
@@ -83,8 +83,8 @@ TEST_F(TileClick, EveryNeighbourOfTheHoleCanMoveFromEveryHolePosition)
     for (int second = 0; second < 56; second += 5) {
         startAt(30, second, 1);
         const int from = hole();
-        const int row = from / kColumns;
-        const int column = from % kColumns;
+        const int row = rowOf(from);
+        const int column = columnOf(from);
         std::vector<int> neighbours;
         if (row > 0)
             neighbours.push_back(from - kColumns);
@@ -96,10 +96,10 @@ TEST_F(TileClick, EveryNeighbourOfTheHoleCanMoveFromEveryHolePosition)
             neighbours.push_back(from + 1);
         for (const int slot : neighbours) {
             const int tile = tileInSlot(slot);
-            game.tileClick(tile);
+            game.clickTile(tile);
             ASSERT_EQ(hole(), slot) << "hole " << from << ", tile in slot " << slot;
-            ASSERT_EQ(game.state().Position[tile], from);
-            game.tileClick(tile); // and back
+            ASSERT_EQ(game.state().tileSlots[tile], from);
+            game.clickTile(tile); // and back
             ASSERT_EQ(hole(), from);
         }
     }
@@ -109,35 +109,40 @@ TEST_F(TileClick, IgnoredWhileNoGameRuns)
 {
     // Before the first start every tile reads slot 0.
     for (int tile = 0; tile < kTiles; ++tile)
-        game.tileClick(tile);
+        game.clickTile(tile);
     startFixed();
-    game.setSpielende(true); // as after "Vorschau"
+    game.setGameOver(true); // as after "Vorschau"
     for (int tile = 0; tile < kTiles; ++tile)
-        game.tileClick(tile);
+        game.clickTile(tile);
     EXPECT_TRUE(window.log.empty());
-    EXPECT_EQ(game.state().Position, kFixedArrangement);
+    EXPECT_EQ(game.state().tileSlots, kFixedArrangement);
 }
 
 TEST_F(TileClick, MoveCountGoesOnAcrossGamesAndPastSixteenBits)
 {
     startFixed();
-    game.tileClick(9);
+    game.clickTile(9);
     startFixed();
-    game.tileClick(9);
+    game.clickTile(9);
     EXPECT_EQ(window.moves, "2");
 
-    window.moves = "65535";
-    game.tileClick(9);
+    // Back and forth until the count passes what sixteen bits hold.
+    while (game.state().moveCount < 65536) {
+        game.clickTile(9);
+        window.log.clear();
+    }
     EXPECT_EQ(window.moves, "65536");
+    game.clickTile(9);
+    EXPECT_EQ(window.moves, "65537");
 }
 
 TEST_F(TileClick, LinesFollowTheGameState)
 {
     startFixed();
-    game.LinienZeigen();
+    game.showGridLines();
     EXPECT_TRUE(window.linesVisible);
-    game.setSpielende(true);
-    game.LinienZeigen();
+    game.setGameOver(true);
+    game.showGridLines();
     EXPECT_FALSE(window.linesVisible);
 }
 

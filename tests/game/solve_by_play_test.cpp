@@ -13,29 +13,29 @@ protected:
     // Plays a solution through real tile clicks and checks how the game ends.
     void playToTheEnd()
     {
-        const Arrangement start = game.state().Position;
+        const Arrangement start = game.state().tileSlots;
         const auto solution = solve(start);
         ASSERT_TRUE(solution.has_value());
         ASSERT_FALSE(solution->empty());
-        window.moves.clear();
+        const std::uint64_t countBefore = game.state().moveCount;
         for (size_t i = 0; i + 1 < solution->size(); ++i) {
-            game.tileClick((*solution)[i]);
-            ASSERT_FALSE(game.state().Spielende) << "ended early after move " << i + 1;
+            game.clickTile((*solution)[i]);
+            ASSERT_FALSE(game.state().gameOver) << "ended early after move " << i + 1;
         }
         window.log.clear();
         const int last = solution->back();
-        game.tileClick(last);
+        game.clickTile(last);
 
         // The last tile goes home; one beep for the move, the count includes it, then the end.
-        EXPECT_EQ(window.log, (Lines{"place " + std::to_string(last) + " " +
+        EXPECT_EQ(window.log, (Lines{"place " + std::to_string(last) + " " + std::to_string(last) + " " +
                                          std::to_string(designedTop(last)) + " " +
                                          std::to_string(designedLeft(last)),
-                                     "beep", "moves " + std::to_string(solution->size()),
+                                     "beep", "moves " + std::to_string(countBefore + solution->size()),
                                      "clock off", "tile11 on", "list on", "lines off", "beep",
-                                     "beep", "beep"}));
-        EXPECT_TRUE(game.state().Spielende);
+                                     "beep", "beep", "complete"}));
+        EXPECT_TRUE(game.state().gameOver);
         for (int tile = 0; tile < kTiles; ++tile)
-            EXPECT_EQ(game.state().Position[tile], tile);
+            EXPECT_EQ(game.state().tileSlots[tile], tile);
     }
 };
 
@@ -45,7 +45,7 @@ TEST_F(SolveByPlay, FixedBoardEndsWithFourBeepsAndThenIgnoresClicks)
     playToTheEnd();
     window.log.clear();
     for (int tile = 0; tile < kTiles; ++tile)
-        game.tileClick(tile);
+        game.clickTile(tile);
     EXPECT_TRUE(window.log.empty());
 }
 

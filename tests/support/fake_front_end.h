@@ -1,43 +1,71 @@
 #pragma once
 
-#include "fake_window.h"
+#include "clock.h"
 #include "front_end.h"
+#include "game.h"
 
 #include <string>
 #include <vector>
 
 namespace rutschbild::testing {
 
-// A front end without a toolkit: the window operations go to a FakeWindow (which logs them),
-// the rest is kept here and logged the same way.
+// A front end without a toolkit: it records every call, in order, as one readable line each
+// ("place 3 4 2295 120"), and keeps what a real window would show.
 class FakeFrontEnd final : public FrontEnd {
 public:
     FakeFrontEnd();
 
-    void placeTile(int tile, int top, int left) override { window.placeTile(tile, top, left); }
-    void setTile11Visible(bool visible) override { window.setTile11Visible(visible); }
-    void setPictureListEnabled(bool enabled) override { window.setPictureListEnabled(enabled); }
-    void setPlayClockRunning(bool running) override { window.setPlayClockRunning(running); }
-    void setGridLinesVisible(bool visible) override { window.setGridLinesVisible(visible); }
-    std::string movesText() const override { return window.movesText(); }
-    void setMovesText(const std::string& text) override { window.setMovesText(text); }
-    void setStartTimeText(const std::string& text) override { window.setStartTimeText(text); }
-    void beep() override { window.beep(); }
-
-    int tileTop(int tile) const override { return window.tiles[tile].top; }
-    int tileLeft(int tile) const override { return window.tiles[tile].left; }
+    void placeTile(int tile, int slot, int top, int left) override;
+    void setHoleTileVisible(bool visible) override;
+    void setPictureListEnabled(bool enabled) override;
+    void setPlayClockRunning(bool running) override;
+    void setGridLinesVisible(bool visible) override;
+    void setMovesText(const std::string& text) override;
+    void setStartTimeText(const std::string& text) override;
+    void setPlayTimeText(const std::string& text) override;
+    void beep() override;
+    void pictureComplete() override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override;
-    void setPlayTimeText(const std::string& text) override;
     void closeWindow() override;
 
-    FakeWindow window;
+    std::vector<std::string> log;
+    TwipPoint tiles[12]{};
+    int tileSlots[12]{};
+    bool holeTileVisible = true;
+    bool listEnabled = true;
+    bool clockRunning = false;
+    bool linesVisible = true;
+    std::string moves;
+    std::string startTime;
+    std::string playTime;
+    int beeps = 0;
+    int picturesCompleted = 0;
     std::vector<std::string> listItems;
     int selectedItem = -1;
     int pictures[12]{};
-    std::string playTime;
     bool closed = false;
 };
+
+class FakeClock final : public Clock {
+public:
+    LocalDateTime localNow() const override { return local; }
+    std::int64_t monotonicMilliseconds() const override { return monotonic; }
+
+    void set(int hour, int minute, int second)
+    {
+        local.hour = hour;
+        local.minute = minute;
+        local.second = second;
+    }
+
+    LocalDateTime local{2026, 12, 8, 10, 0, 0};
+    std::int64_t monotonic = 0;
+};
+
+// The designed twip places of the slots, spelled out as the window is drawn.
+int designedTop(int slot);
+int designedLeft(int slot);
 
 } // namespace rutschbild::testing

@@ -1,33 +1,30 @@
 #pragma once
 
-#include "fake_window.h"
+#include "fake_front_end.h"
 #include "game.h"
 
 #include <gtest/gtest.h>
 
 namespace rutschbild::testing {
 
-// A game on a fake window whose slot places are recorded as the real window does it.
+// The rules on a fake front end, with the slot places recorded as a loaded window has them.
 class GameFixture : public ::testing::Test {
 protected:
     GameFixture()
     {
-        for (int slot = 0; slot < kTiles; ++slot)
-            game.recordSlotPlace(slot, designedTop(slot), designedLeft(slot));
-        game.setSpielende(true);
+        game.recordSlotPlaces();
+        game.setGameOver(true);
     }
 
     // What the Start button does to the rules: a new arrangement, tiles out, game running.
     void startAt(int minute, int second, int mode)
     {
         clock.set(10, minute, second);
-        game.setSpielart(mode);
-        game.Zufall();
-        for (int tile = 0; tile < kHoleTile; ++tile) {
-            const int slot = game.state().Position[tile];
-            window.placeTile(tile, designedTop(slot), designedLeft(slot));
-        }
-        game.setSpielende(false);
+        game.setStartMode(mode);
+        game.chooseStartArrangement();
+        for (int tile = 0; tile < kHoleTile; ++tile)
+            game.placeTile(tile, game.state().tileSlots[tile]);
+        game.setGameOver(false);
         window.log.clear();
         window.beeps = 0;
     }
@@ -37,14 +34,14 @@ protected:
     int tileInSlot(int slot) const
     {
         for (int tile = 0; tile < kTiles; ++tile)
-            if (game.state().Position[tile] == slot)
+            if (game.state().tileSlots[tile] == slot)
                 return tile;
         return -1;
     }
 
-    int hole() const { return game.state().Position[kHoleTile]; }
+    int hole() const { return game.state().tileSlots[kHoleTile]; }
 
-    FakeWindow window;
+    FakeFrontEnd window;
     FakeClock clock;
     Game game{window, clock};
 };
