@@ -24,6 +24,10 @@ run_suite() {
   ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 120
 }
 
+step "house rules: formatting, and the window's words and slot arithmetic in game/ alone"
+tools/check-format.sh
+tools/check-front-ends.sh
+
 # Benchmarks are built and run by bench.sh, not here: they would only lengthen the test run.
 # Line tables are enough debug information for valgrind's and the sanitizers' reports, and
 # cost a fifth less compile time than full debug information.

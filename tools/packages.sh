@@ -2,7 +2,7 @@
 # runtime libraries for the fuzz targets).
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libcanberra-dev)
-TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev
+TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev clang-format
   python3-pyatspi at-spi2-core dbus xvfb) # the screen-reader test reads the window through AT-SPI
 # tools/check-package.sh: builds the .deb, validates it and starts the unpacked program under Xvfb.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb xdotool imagemagick)

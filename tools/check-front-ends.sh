@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The words and the board's arithmetic live in game/ alone: fails when a front end's own source
+# (qt/, win32/, web/; tests apart) spells out a text of the window, a tile's name or place words,
+# or works out a slot from a row and a column.
+source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
+cd "$(dirname "$0")/.."
+
+# Every German text of the control table, the picture sets and the screen-reader words.
+mapfile -t words < <(cat game/layout.h game/game_control.h game/accessible_text.h |
+  grep -vE '^\s*//' | grep -oP '"\K[^"]*[A-Za-zÄÖÜäöüß]{3,}[^"]*(?=")' |
+  grep -vP '^([a-z][A-Za-z0-9]*|Rutschbild)$' | sort -u)
+words+=("Bildteil" "Reihe" "Spalte")
+sources=$(git ls-files -co --exclude-standard -- qt win32 web | grep -vE '(^|/)tests?/|node_modules' |
+  grep -E '\.(cpp|h|rc|js|html|css)$')
+
+found=0
+for word in "${words[@]}"; do
+  # Only inside a string or between tags; comment lines may name what they talk about.
+  pattern="\"[^\"]*\\Q$word\\E[^\"]*\"|>[^<]*\\Q$word\\E[^<]*<"
+  hits=$(grep -nP -- "$pattern" $sources | grep -vE '^[^:]+:[0-9]+:\s*(//|\*|/\*|#|<!--)' || true)
+  if [ -n "$hits" ]; then
+    echo "A front end spells out \"$word\", which belongs to game/:" >&2
+    echo "$hits" | sed 's/^/  /' >&2
+    found=1
+  fi
+done
+formulas=$(grep -nE '(/|%) *(4|kColumns)\b' $sources | grep -vE '^[^:]+:[0-9]+:\s*(//|\*)' || true)
+if [ -n "$formulas" ]; then
+  echo "A front end works out rows or columns itself (game/slots.h has them):" >&2
+  echo "$formulas" | sed 's/^/  /' >&2
+  found=1
+fi
+[ "$found" -eq 0 ] || exit 1
+echo "front ends: no text of the window and no slot formula of their own (${#words[@]} texts checked)"
