@@ -19,7 +19,7 @@ step() {
 run_suite() {
   local dir=$1; shift
   step "$dir"
-  cmake -S . -B "$dir" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >/dev/null
+  quietly cmake -S . -B "$dir" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@"
   cmake --build "$dir" -j"$jobs"
   ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 120
 }
@@ -66,7 +66,7 @@ tools/test-web.sh
 
 # Only built, so that the fuzz build cannot break unnoticed; tools/fuzz-window.sh runs them.
 step "fuzz targets (clang, built only)"
-tools/fuzz-window.sh --build-only >/dev/null
+quietly tools/fuzz-window.sh --build-only
 
 step "Debian package"
 tools/check-package.sh

@@ -3,7 +3,8 @@
 # names the ones that are not. `tools/check-format.sh --fix` rewrites them instead.
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h' | grep -v '^web/node_modules/')
+listing=$(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+mapfile -t files < <(grep -v '^web/node_modules/' <<<"$listing")
 if [ "${1:-}" = --fix ]; then
   clang-format -i "${files[@]}"
   exit

@@ -5,15 +5,16 @@
 # Installs nothing. Each failing step prints one line with the reason and exits non-zero.
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
+source tools/xvfb.sh
 dir=build/package
 log=$dir/check-package.log
 id=$(sed -n 's/^set(RUTSCHBILD_APP_ID \(.*\))$/\1/p' CMakeLists.txt)
 
 scratch=$(mktemp -d)
-xvfb= program=
+program=
 cleanup() {
   [ -z "$program" ] || { kill "$program"; wait "$program"; } 2>/dev/null || true
-  [ -z "$xvfb" ] || { kill "$xvfb"; wait "$xvfb"; } 2>/dev/null || true
+  xvfb_stop
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -22,7 +23,7 @@ fail() { echo "check-package: $*" >&2; exit 1; }
 mkdir -p "$dir"
 { cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DRUTSCHBILD_TESTS=OFF -DRUTSCHBILD_BENCH=OFF \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON && cmake --build "$dir" -j2 && (cd "$dir" && cpack); } \
-  >"$log" 2>&1 || fail "building the package failed (see $log)"
+  >"$log" 2>&1 || { tail -n 40 "$log" >&2; fail "building the package failed (all of it in $log)"; }
 deb=$(grep -o 'package: .*\.deb' "$log" | cut -d' ' -f2)
 [ -f "$deb" ] || fail "cpack named no .deb (see $log)"
 
@@ -60,12 +61,8 @@ difference=$(diff "$scratch/expected" "$scratch/actual" | grep '^[<>]' | tr '\n'
 # The unpacked program on a display of its own: the first tile of "Kinder" top left, then
 # "Tschüss". Window pixels follow the designed layout: tile 0 at (8, 40), 127 x 113 pixels,
 # "Tschüss" centred at (576, 276).
-Xvfb -displayfd 3 -screen 0 800x600x24 -dpi 96 -nolisten tcp -noreset 3>"$scratch/display" \
-  2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$scratch/display") XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=xcb
+xvfb_start 800x600x24 -dpi 96 || fail "Xvfb did not start"
+export XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=xcb
 "$root/usr/games/rutschbild" >"$scratch/output" 2>&1 &
 program=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rutschbild$' | head -1) \

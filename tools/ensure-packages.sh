@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages named as arguments that are not installed yet.
-# Sourced by run.sh and test.sh; quiet and quick when everything is already there.
+# Run by run.sh, test.sh, bench.sh and the tools; quiet and quick when everything is already there.
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 
 missing=()
@@ -20,4 +20,4 @@ sudo=()
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+quietly "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -14,11 +14,10 @@ build_type=RelWithDebInfo
 # information, which takes a fraction of the time.
 if [ "$seconds" = --build-only ]; then dir=build/fuzz-check build_type=None; fi
 
-cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE="$build_type" \
+quietly cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE="$build_type" \
   -DRUTSCHBILD_FUZZ=ON -DRUTSCHBILD_TESTS=OFF -DRUTSCHBILD_BENCH=OFF \
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
-  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
-  >/dev/null
+  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 if [ "$seconds" = --build-only ]; then
   cmake --build "$dir" -j2 --target rules_fuzz window_fuzz
   exit

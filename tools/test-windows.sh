@@ -8,6 +8,7 @@ source tools/packages.sh
 tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}"
 
 source tools/wine-env.sh
+source tools/xvfb.sh
 
 jobs=2
 # The 32-bit suites get a pure 32-bit prefix of their own, like the program's home platform.
@@ -42,16 +43,13 @@ ensure_wine32() {
   fi
 }
 
-xvfb_pid= build32_pid=
+build32_pid=
 cleanup() {
   # A 32-bit build still running is let finish rather than left behind.
   if [ -n "$build32_pid" ]; then wait "$build32_pid" 2>/dev/null || true; fi
   if [ -d "$WINEPREFIX" ]; then "$wineserver" -k 2>/dev/null || true; fi
   if [ -d "$prefix32" ]; then WINEPREFIX=$prefix32 "$wineserver" -k 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  xvfb_stop
   rm -rf "${scratch:-}"
 }
 trap cleanup EXIT
@@ -114,13 +112,8 @@ build32() {
 build32 >"$scratch/build32.log" 2>&1 &
 build32_pid=$!
 
-# A display of our own: Xvfb picks a free number and writes it to fd 3 when it is ready. It is
-# tall enough for the window at 144 DPI, which a smaller screen would squeeze.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$scratch/display")
+# A display of our own, tall enough for the window at 144 DPI, which a smaller screen would squeeze.
+xvfb_start 1280x1024x24
 
 ensure_wine_prefix
 

@@ -5,10 +5,11 @@
 # The last line printed is the leak summary; the exit status is valgrind's verdict.
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 source "$(dirname "$0")/valgrind-run.sh"
-log=$(mktemp)
+log=$(mktemp) output=$(mktemp)
+trap 'rm -f "$log" "$output"' EXIT
 status=0
-RUTSCHBILD_SOAK_MINUTES=${2:-20} valgrind_run "$log" "$1" | grep '^SOAK' || status=$?
-[ "$status" -eq 0 ] || cat "$log" >&2
+RUTSCHBILD_SOAK_MINUTES=${2:-20} valgrind_run "$log" "$1" >"$output" 2>&1 || status=$?
+grep '^SOAK' "$output" || status=1
+[ "$status" -eq 0 ] || cat "$output" "$log" >&2
 valgrind_summary "$log"
-rm -f "$log"
 exit "$status"

@@ -10,7 +10,7 @@ trap 'rm -f "$log" "$output"' EXIT
 failed=0
 for suite in tests/qt/qt_tests tests/pictures/pictures_tests tests/soak/soak_tests \
              tests/soak/window_fuzz_replay; do
-  [ -x "$build/$suite" ] || continue
+  [ -x "$build/$suite" ] || { echo "valgrind $suite: FAILED, no such program in $build" >&2; failed=1; continue; }
   started=$(date +%s)
   if RUTSCHBILD_SOAK_MINUTES=10 valgrind_run "$log" "$build/$suite" >"$output" 2>&1; then
     echo "valgrind $suite: $(valgrind_summary "$log") ($(( $(date +%s) - started )) s)"

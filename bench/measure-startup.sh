@@ -2,12 +2,12 @@
 # Measures, from outside, how long a program takes from its exec until the first frame of its
 # window named "Rutschbild..." is on screen, and its peak resident memory once it has been idle
 # for a second, under a private Xvfb (bench/first_frame.cpp takes both).
-# Usage: tools/measure-startup.sh RUNS FIRST_FRAME_TOOL PROGRAM [PROGRAM...]
+# Usage: bench/measure-startup.sh RUNS FIRST_FRAME_TOOL PROGRAM [PROGRAM...]
 # Prints one line per program: "<program> <median ms to the first frame> <median peak RSS KiB>
 # <runs> <fastest ms> <slowest ms> <median ms to the window mapped> <median CPU ms>" (CPU: user and
 # system time of the whole run, which an idle second adds next to nothing to).
 # Each program is started once unmeasured first, so every measured run finds warm file caches.
-source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../tools/fail-loudly.sh"
 
 runs=$1 tool=$2; shift 2
 source "$(dirname "$0")/measure-xvfb.sh"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Counts how often the threads of the real program wake up, under a private Xvfb: context
 # switches of all its threads per second, first with no game running, then after "Start".
-# Usage: tools/measure-wakeups.sh SECONDS PROGRAM
+# Usage: bench/measure-wakeups.sh SECONDS PROGRAM
 # Prints "idle <per second>" and "game <per second>", each followed by the threads that woke.
-source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../tools/fail-loudly.sh"
 seconds=$1 program=$2
 source "$(dirname "$0")/measure-xvfb.sh"
 

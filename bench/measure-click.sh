@@ -3,9 +3,9 @@
 # pictures, run alternately. Each click is an XTest press and release on a tile beside the gap
 # (slot 10, then slot 11, back and forth) after "Start"; the time runs to the first changed pixel
 # of those two slots, polled with XGetImage every 0.5 ms.
-# Usage: tools/measure-click.sh ROUNDS CLICK_TOOL GAME BARE
+# Usage: bench/measure-click.sh ROUNDS CLICK_TOOL GAME BARE
 # Prints "<program> <median µs> <clicks> <fastest µs> <slowest µs>" for the game and the bare window.
-source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../tools/fail-loudly.sh"
 
 rounds=$1 tool=$2 game=$3 bare=$4
 source "$(dirname "$0")/measure-xvfb.sh"
@@ -20,7 +20,8 @@ measure() {
   shift 2
   "$program" >/dev/null 2>"$scratch/stderr" &
   pid=$!
-  "$tool" "$title" 20 "${slots[@]}" "$@" >>"$scratch/$(basename "$program").clicks"
+  "$tool" "$title" 20 "${slots[@]}" "$@" >>"$scratch/$(basename "$program").clicks" ||
+    { cat "$scratch/stderr" >&2; kill "$pid"; return 1; }
   kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
