@@ -16,7 +16,9 @@ sources=$(git ls-files -co --exclude-standard -- qt win32 web | grep -vE '(^|/)t
 found=0
 for word in "${words[@]}"; do
   # Only inside a string or between tags; comment lines may name what they talk about.
-  pattern="\"[^\"]*\\Q$word\\E[^\"]*\"|>[^<]*\\Q$word\\E[^<]*<"
+  # Whole words only: "Bild" is not "Bildern".
+  word_pattern="(?<![[:alpha:]])\\Q$word\\E(?![[:alpha:]])"
+  pattern="\"[^\"]*$word_pattern[^\"]*\"|>[^<]*$word_pattern[^<]*<"
   hits=$(grep -nP -- "$pattern" $sources | grep -vE '^[^:]+:[0-9]+:\s*(//|\*|/\*|#|<!--)' || true)
   if [ -n "$hits" ]; then
     echo "A front end spells out \"$word\", which belongs to game/:" >&2

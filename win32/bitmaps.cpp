@@ -1,8 +1,9 @@
 #include "bitmaps.h"
+#include "failure.h"
+#include "failure_texts.h"
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -61,9 +62,9 @@ std::vector<std::vector<Tap>> taps(int sourceSize, int targetSize)
 
 Bitmap loadBitmapResource(int number)
 {
-    return Bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                  MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0,
-                                                  LR_CREATEDIBSECTION)));
+    return Bitmap(
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 Pixels readPixels(HBITMAP bitmap)
@@ -86,8 +87,11 @@ Bitmap createBitmap(const Pixels& pixels)
 {
     const BITMAPINFO info = topDownInfo(pixels.width, pixels.height);
     void* bits = nullptr;
-    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    assert(bitmap && bits != nullptr);
+    Bitmap bitmap(createDibSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || bits == nullptr) {
+        reportFailure(kMemoryFailureText);
+        return nullptr;
+    }
     std::memcpy(bits, pixels.values.data(), pixels.values.size() * sizeof(std::uint32_t));
     return bitmap;
 }

@@ -20,7 +20,7 @@ struct Pixels {
 
 Bitmap loadBitmapResource(int number);
 Pixels readPixels(HBITMAP bitmap);
-// A 32-bit top-down bitmap holding the given pixels.
+// A 32-bit top-down bitmap holding the given pixels; none, reported, without the memory for it.
 Bitmap createBitmap(const Pixels& pixels);
 // Smoothly to another size: shrinking averages what each target pixel covers, enlarging blends
 // between neighbours; at the same size the pixels stay as they are.

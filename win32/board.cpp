@@ -1,15 +1,19 @@
 #include "board.h"
+#include "accessible_text.h"
 #include "bitmaps.h"
 #include "board_accessible.h"
 #include "dpi.h"
-#include "form1_layout.h"
+#include "failure.h"
+#include "failure_texts.h"
+#include "layout.h"
 #include "png_decoder.h"
+#include "text.h"
 #include "window_procedure.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cassert>
+#include <string>
 #include <utility>
 
 namespace rutschbild::win32 {
@@ -27,14 +31,12 @@ Board::Board(HWND parent, int id, ClickHandler onClick) : onClick_(std::move(onC
     // a click of its own.
     [[maybe_unused]] static const bool registered =
         (registerWindowClass(kClassName, &windowProcedure<Board>, [](WNDCLASSEXW&) {}), true);
-    for (int i = 0; i < 12; ++i) {
-        tiles_[i].top = layout::tile(i).top;
-        tiles_[i].left = layout::tile(i).left;
-    }
-    CreateWindowExW(0, kClassName, L"Bild", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                    this);
-    assert(window_ != nullptr);
+    for (int slot = 0; slot < kTiles; ++slot)
+        tiles_[slot] = {
+            .slot = slot, .top = layout::slotBox(slot).top, .left = layout::slotBox(slot).left};
+    createWindow(0, kClassName, widen(std::string(kBoardName)).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
+                 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                 GetModuleHandleW(nullptr), this);
 }
 
 LRESULT Board::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -87,7 +89,7 @@ void Board::paint(HDC target)
     FillRect(canvas.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
 
     MemoryDc source(CreateCompatibleDC(target));
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < kTiles; ++i) {
         const Tile& tile = tiles_[i];
         HBITMAP picture = tile.scaled ? tile.scaled.get() : tile.picture.get();
         if (!tile.visible || picture == nullptr)
@@ -100,14 +102,15 @@ void Board::paint(HDC target)
 
     HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     const int lineWidth = std::max(1, pixelsAtDpi(kTwipsPerPixel, static_cast<int>(dpi_)));
-    const RECT board = pixelRect(layout::kShape1, dpi_);
+    const RECT board = pixelRect(layout::kBoardOutline, dpi_);
     auto fill = [&](int left, int top, int right, int bottom) {
         const RECT r{left - board.left, top - board.top, right - board.left, bottom - board.top};
         FillRect(canvas.get(), &r, white);
     };
     if (linesVisible_) {
         const int d = static_cast<int>(dpi_);
-        for (const layout::TwipLine& line : layout::kLine1) {
+        for (int i = 0; i < layout::kGridLineCount; ++i) {
+            const layout::TwipLine line = layout::gridLine(i);
             const int x = pixelsAtDpi(line.x1, d);
             const int y = pixelsAtDpi(line.y1, d);
             if (line.y1 == line.y2)
@@ -116,7 +119,7 @@ void Board::paint(HDC target)
                 fill(x, y, x + lineWidth, pixelsAtDpi(line.y2, d));
         }
     }
-    // Shape1: its border lies inside its box.
+    // The outline: its border lies inside its box.
     fill(board.left, board.top, board.right, board.top + lineWidth);
     fill(board.left, board.bottom - lineWidth, board.right, board.bottom);
     fill(board.left, board.top, board.left + lineWidth, board.bottom);
@@ -143,10 +146,9 @@ void Board::onRelease(POINT point)
 
 RECT Board::tileRect(int tile) const
 {
-    const RECT board = pixelRect(layout::kShape1, dpi_);
-    RECT place = pixelRect({tiles_[tile].left, tiles_[tile].top, layout::kTileWidth,
-                            layout::kTileHeight},
-                           dpi_);
+    const RECT board = pixelRect(layout::kBoard, dpi_);
+    RECT place = pixelRect(
+        {tiles_[tile].left, tiles_[tile].top, layout::kTileWidth, layout::kTileHeight}, dpi_);
     OffsetRect(&place, -board.left, -board.top);
     return place;
 }
@@ -154,7 +156,7 @@ RECT Board::tileRect(int tile) const
 std::optional<int> Board::tileAt(POINT point) const
 {
     // Topmost first; the lines above the tiles take no clicks.
-    for (int i = 11; i >= 0; --i)
+    for (int i = kTiles - 1; i >= 0; --i)
         if (tiles_[i].visible) {
             const RECT place = tileRect(i);
             if (PtInRect(&place, point))
@@ -168,7 +170,7 @@ void Board::redraw() const { InvalidateRect(window_, nullptr, FALSE); }
 void Board::setDpi(UINT dpi)
 {
     dpi_ = dpi;
-    const RECT place = pixelRect(layout::kShape1, dpi);
+    const RECT place = pixelRect(layout::kBoard, dpi);
     SetWindowPos(window_, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     for (Tile& tile : tiles_)
@@ -183,8 +185,8 @@ void Board::setDpi(UINT dpi)
 void Board::scalePictures()
 {
     SIZE size{0, 0};
-    for (int slot = 0; slot < 12; ++slot) {
-        const RECT place = pixelRect(layout::tile(slot), dpi_);
+    for (int slot = 0; slot < kTiles; ++slot) {
+        const RECT place = pixelRect(layout::slotBox(slot), dpi_);
         size.cx = std::max(size.cx, place.right - place.left);
         size.cy = std::max(size.cy, place.bottom - place.top);
     }
@@ -208,14 +210,16 @@ void Board::setPicture(int tile, int bitmapNumber)
 {
     tiles_[tile].pictureNumber = bitmapNumber;
     tiles_[tile].picture = loadBitmapResource(bitmapNumber);
-    assert(tiles_[tile].picture);
+    if (!tiles_[tile].picture)
+        reportFailure(kPictureFailureText);
     tiles_[tile].scaled.reset();
     redraw();
 }
 
-void Board::placeTile(int tile, int top, int left)
+void Board::placeTile(int tile, int slot, int top, int left)
 {
-    const bool moved = tiles_[tile].top != top || tiles_[tile].left != left;
+    const bool moved = tiles_[tile].slot != slot;
+    tiles_[tile].slot = slot;
     tiles_[tile].top = top;
     tiles_[tile].left = left;
     redraw();

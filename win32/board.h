@@ -1,11 +1,12 @@
 #pragma once
 
-// The board of Form1 as one child window: the twelve imgBild tiles, the grid lines Line1(0..4)
-// and the outline Shape1, drawn together without flicker. Tiles are kept in the layout's twips;
+// The board of Form1 as one child window: the tiles, the grid lines and the board's outline,
+// drawn together without flicker. Each tile keeps its slot and its place in the layout's twips;
 // a left press and release on the same tile is that tile's Click. Screen readers see the tiles
-// as twelve buttons (board_accessible.h).
+// as buttons (board_accessible.h).
 #include "com.h"
 #include "gdi_handles.h"
+#include "slots.h"
 
 #include <windows.h>
 
@@ -26,29 +27,29 @@ public:
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
 
-    HWND handle() const { return window_; }
+    HWND handle() const { return window_; } // null when Windows refused the window
 
     // Places the board window for the given resolution; the pictures follow at the next paint.
     void setDpi(UINT dpi);
     // The tile's picture: the bitmap resource of this number.
     void setPicture(int tile, int bitmapNumber);
-    void placeTile(int tile, int top, int left);
+    void placeTile(int tile, int slot, int top, int left);
     void setTileVisible(int tile, bool visible);
     void setLinesVisible(bool visible);
 
-    int tileTop(int tile) const { return tiles_[tile].top; }
-    int tileLeft(int tile) const { return tiles_[tile].left; }
+    int tileSlot(int tile) const { return tiles_[tile].slot; }
     bool tileVisible(int tile) const { return tiles_[tile].visible; }
     bool linesVisible() const { return linesVisible_; }
 
 private:
     struct Tile {
+        int slot = 0;
         int top = 0; // twips on the form
         int left = 0;
         bool visible = true;
         int pictureNumber = 0;
-        Bitmap picture;
-        Bitmap scaled; // the picture at the window's resolution; none at 96 DPI
+        Bitmap picture{};
+        Bitmap scaled{}; // the picture at the window's resolution; none at 96 DPI
     };
 
     template <typename Window>
@@ -69,7 +70,7 @@ private:
     HWND window_ = nullptr;
     ClickHandler onClick_;
     UINT dpi_ = 96;
-    std::array<Tile, 12> tiles_;
+    std::array<Tile, kTiles> tiles_;
     bool linesVisible_ = true;
     std::optional<int> pressedTile_;
     ComPointer<BoardAccessible> accessible_; // made on the first WM_GETOBJECT

@@ -1,6 +1,7 @@
 #include "board_accessible.h"
+#include "accessible_text.h"
 #include "board.h"
-#include "form1_layout.h"
+#include "slots.h"
 #include "text.h"
 
 #include <memory>
@@ -10,7 +11,10 @@ namespace rutschbild::win32 {
 
 namespace {
 
-constexpr LONG kTiles = 12;
+// Announces the complete picture; not one of the board's children, it only raises the alert.
+constexpr LONG kAlertChild = kTiles + 1;
+
+bool isAlert(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == kAlertChild; }
 
 // Tile i is child i + 1; child 0 (CHILDID_SELF) is the board.
 LONG childId(int tile) { return tile + 1; }
@@ -43,23 +47,6 @@ HRESULT returnText(BSTR* out, const std::wstring& text)
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
-// Counted from 1, as a person counts.
-// Through narrow strings: std::to_wstring would link in the wide printf for two numbers.
-std::wstring tileName(int tile) { return widen("Bildteil " + std::to_string(tile + 1)); }
-
-std::wstring placeDescription(int slot)
-{
-    return widen("Reihe " + std::to_string(slot / 4 + 1) + ", Spalte " + std::to_string(slot % 4 + 1));
-}
-
-// Where a tile stands, read from its place in twips: what the player sees, before the first
-// Start as well.
-int slotOf(const Board& board, int tile)
-{
-    return (board.tileTop(tile) - layout::kBoardTop) / layout::kTileHeight * 4 +
-           (board.tileLeft(tile) - layout::kBoardLeft) / layout::kTileWidth;
-}
-
 } // namespace
 
 ComPointer<BoardAccessible> BoardAccessible::create(Board& board)
@@ -88,7 +75,7 @@ HRESULT BoardAccessible::lookUp(const VARIANT& child, std::optional<int>& tile) 
 std::optional<int> BoardAccessible::tileInSlot(int slot) const
 {
     for (int tile = 0; tile < kTiles; ++tile)
-        if (slotOf(*board_, tile) == slot && board_->tileVisible(tile))
+        if (board_->tileSlot(tile) == slot && board_->tileVisible(tile))
             return tile;
     return std::nullopt;
 }
@@ -137,10 +124,7 @@ HRESULT BoardAccessible::GetTypeInfoCount(UINT* count)
 
 HRESULT BoardAccessible::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
 
-HRESULT BoardAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*)
-{
-    return E_NOTIMPL;
-}
+HRESULT BoardAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
 HRESULT BoardAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                 UINT*)
@@ -174,6 +158,8 @@ HRESULT BoardAccessible::get_accChild(VARIANT child, IDispatch** object)
     std::optional<int> tile;
     if (!cleared(object))
         return E_POINTER;
+    if (board_ != nullptr && isAlert(child))
+        return S_FALSE;
     if (const HRESULT found = lookUp(child, tile); found != S_OK)
         return found;
     return tile ? S_FALSE : E_INVALIDARG; // the tiles are simple elements of this object
@@ -184,9 +170,11 @@ HRESULT BoardAccessible::get_accName(VARIANT child, BSTR* name)
     std::optional<int> tile;
     if (!cleared(name))
         return E_POINTER;
+    if (board_ != nullptr && isAlert(child))
+        return returnText(name, widen(std::string(kPictureCompleteText)));
     if (const HRESULT found = lookUp(child, tile); found != S_OK)
         return found;
-    return returnText(name, tile ? tileName(*tile) : L"Bild");
+    return returnText(name, widen(tile ? tileName(*tile) : std::string(kBoardName)));
 }
 
 HRESULT BoardAccessible::get_accDescription(VARIANT child, BSTR* description)
@@ -196,7 +184,8 @@ HRESULT BoardAccessible::get_accDescription(VARIANT child, BSTR* description)
         return E_POINTER;
     if (const HRESULT found = lookUp(child, tile); found != S_OK)
         return found;
-    return tile ? returnText(description, placeDescription(slotOf(*board_, *tile))) : S_FALSE;
+    return tile ? returnText(description, widen(placeDescription(board_->tileSlot(*tile))))
+                : S_FALSE;
 }
 
 HRESULT BoardAccessible::get_accRole(VARIANT child, VARIANT* role)
@@ -204,9 +193,12 @@ HRESULT BoardAccessible::get_accRole(VARIANT child, VARIANT* role)
     std::optional<int> tile;
     if (!cleared(role))
         return E_POINTER;
-    if (const HRESULT found = lookUp(child, tile); found != S_OK)
+    const HRESULT found = board_ != nullptr && isAlert(child) ? S_OK : lookUp(child, tile);
+    if (found != S_OK)
         return found;
-    setChild(role, tile ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_CLIENT);
+    setChild(role, isAlert(child) ? ROLE_SYSTEM_ALERT
+                   : tile         ? ROLE_SYSTEM_PUSHBUTTON
+                                  : ROLE_SYSTEM_CLIENT);
     return S_OK;
 }
 
@@ -267,8 +259,9 @@ HRESULT BoardAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
         return E_POINTER;
     if (const HRESULT found = lookUp(child, tile); found != S_OK)
         return found;
-    // What German Windows calls pressing its own push buttons.
-    return tile && board_->tileVisible(*tile) ? returnText(action, L"Drücken") : S_FALSE;
+    return tile && board_->tileVisible(*tile)
+               ? returnText(action, widen(std::string(kPressActionName)))
+               : S_FALSE;
 }
 
 HRESULT BoardAccessible::accSelect(LONG, VARIANT child)
@@ -313,18 +306,15 @@ HRESULT BoardAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end
         if (next >= 0 && next < kTiles)
             target = childId(next);
     } else {
-        // On the board: the shown tile beside this one, if there is one.
-        const int slot = slotOf(*board_, *tile);
-        std::optional<int> beside;
-        if (direction == NAVDIR_UP && slot >= 4)
-            beside = tileInSlot(slot - 4);
-        else if (direction == NAVDIR_DOWN && slot < 8)
-            beside = tileInSlot(slot + 4);
-        else if (direction == NAVDIR_LEFT && slot % 4 != 0)
-            beside = tileInSlot(slot - 1);
-        else if (direction == NAVDIR_RIGHT && slot % 4 != 3)
-            beside = tileInSlot(slot + 1);
-        if (beside)
+        // On the board: the shown tile beside this one, if there is one. A step off the board
+        // finds no tile there, and one across a row's end is no neighbour.
+        const int slot = board_->tileSlot(*tile);
+        const auto step = [direction](LONG less, LONG more) {
+            return direction == more ? 1 : direction == less ? -1 : 0;
+        };
+        const int next = slotAt(rowOf(slot) + step(NAVDIR_UP, NAVDIR_DOWN),
+                                columnOf(slot) + step(NAVDIR_LEFT, NAVDIR_RIGHT));
+        if (const std::optional<int> beside = tileInSlot(next); beside && areNeighbours(slot, next))
             target = childId(*beside);
     }
     if (!target)
@@ -371,6 +361,11 @@ void notifyTileMoved(HWND board, int tile)
 {
     NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, board, OBJID_CLIENT, childId(tile));
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, board, OBJID_CLIENT, childId(tile));
+}
+
+void announcePictureComplete(HWND board)
+{
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, board, OBJID_CLIENT, kAlertChild);
 }
 
 void notifyTileVisibility(HWND board, int tile, bool visible)

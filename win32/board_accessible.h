@@ -1,8 +1,9 @@
 #pragma once
 
-// The board as screen readers and automation tools see it (MSAA): the client object "Bild" with
-// the twelve tiles as simple child elements 1 to 12, push buttons named "Bildteil N" and
-// described by the place they stand in now; their default action is the tile's Click. The board
+// The board as screen readers and automation tools see it (MSAA): the client object named as the
+// board with the tiles as simple child elements from 1, push buttons named by tile and described
+// by the place they stand in now; their default action is the tile's Click. An alert element
+// past the tiles announces the complete picture. The board
 // hands the object out on WM_GETOBJECT and cuts it off when its window goes; a client that still
 // holds it then gets RPC_E_DISCONNECTED from every call.
 #include "com.h"
@@ -39,8 +40,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override;
 
     // IAccessible
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
@@ -80,5 +81,6 @@ private:
 // Tell listening screen readers what changed on the board.
 void notifyTileMoved(HWND board, int tile);
 void notifyTileVisibility(HWND board, int tile, bool visible);
+void announcePictureComplete(HWND board);
 
 } // namespace rutschbild::win32

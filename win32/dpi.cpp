@@ -31,13 +31,8 @@ UINT windowDpi(HWND window)
 RECT pixelRect(const TwipRect& box, UINT dpi)
 {
     const int d = static_cast<int>(dpi);
-    return {pixelsAtDpi(box.left, d), pixelsAtDpi(box.top, d),
-            pixelsAtDpi(box.left + box.width, d), pixelsAtDpi(box.top + box.height, d)};
-}
-
-RECT pixelRectIn(const TwipRect& frame, const TwipRect& box, UINT dpi)
-{
-    return pixelRect({frame.left + box.left, frame.top + box.top, box.width, box.height}, dpi);
+    return {pixelsAtDpi(box.left, d), pixelsAtDpi(box.top, d), pixelsAtDpi(box.left + box.width, d),
+            pixelsAtDpi(box.top + box.height, d)};
 }
 
 SIZE windowSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi)

@@ -14,8 +14,6 @@ UINT windowDpi(HWND window);
 
 // The rectangle of a twip box in pixels; neighbouring boxes stay without gaps at every DPI.
 RECT pixelRect(const TwipRect& box, UINT dpi);
-// The same for a control placed inside a frame, whose coordinates are relative to the frame.
-RECT pixelRectIn(const TwipRect& frame, const TwipRect& box, UINT dpi);
 
 // The outer size of a window whose client area is the given twips.
 SIZE windowSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi);

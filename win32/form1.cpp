@@ -1,14 +1,15 @@
 // Form1's messages and the window operations on its native controls.
 #include "form1.h"
-#include "control_ids.h"
+#include "board_accessible.h"
 #include "dpi.h"
-#include "form1_layout.h"
+#include "failure.h"
+#include "failure_texts.h"
 #include "text.h"
 #include "window_procedure.h"
 
-#include <cassert>
-
 namespace rutschbild::win32 {
+
+using layout::ControlId;
 
 namespace {
 
@@ -38,16 +39,21 @@ Form1::Form1(const Clock& clock) : control_(*this, clock)
                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
                              }),
          true);
-    CreateWindowExW(0, kClassName, L"Rutschbild", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
-                    this);
-    assert(window_ != nullptr);
+    // A control that could not be made fails the window's creation too.
+    createWindow(0, kClassName, widen(std::string(layout::kWindowTitle)).c_str(), kStyle,
+                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                 GetModuleHandleW(nullptr), this);
+    if (window_ == nullptr) {
+        reportFailure(kWindowFailureText);
+        return;
+    }
     dpi_ = windowDpi(window_);
-    const SIZE size = windowSizeForClient(layout::kClientWidth, layout::kClientHeight, kStyle, 0, dpi_);
+    const SIZE size =
+        windowSizeForClient(layout::kClientWidth, layout::kClientHeight, kStyle, 0, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     applyDpi();
-    control_.Form_Load();
+    control_.load();
 }
 
 Form1::~Form1()
@@ -66,14 +72,13 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        createControls();
-        return 0;
+        return createControls() ? 0 : -1;
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == kTimer1Id)
-            control_.timer1Tick();
+        if (wParam == kPlayClockId)
+            control_.playClockTicked();
         return 0;
     case WM_CTLCOLORSTATIC:
         return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -98,47 +103,32 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Form1::onCommand(int id, int notification)
 {
-    if (id == kLstBilder) {
-        // A new selection, by mouse or by the arrow keys, is the list's Click.
-        if (notification == LBN_SELCHANGE)
-            control_.lstBilderClick();
-        return;
-    }
+    using enum layout::ControlId;
+    // A new selection of the list, by mouse or by the arrow keys, is its Click.
+    if (id == controlId(pictureList) && notification == LBN_SELCHANGE)
+        control_.pictureListClicked();
     if (notification != BN_CLICKED)
         return;
-    switch (id) {
-    case kCmdSpiel:
-        control_.cmdSpielClick();
-        break;
-    case kCmdVorschau:
-        control_.cmdVorschauClick();
-        break;
-    case kCommand1:
-        control_.command1Click();
-        break;
-    case kOptSpielart0:
-    case kOptSpielart1:
-        control_.optSpielartClick(id - kOptSpielart0);
-        break;
-    default:
-        break;
-    }
+    if (id == controlId(startButton))
+        control_.startClicked();
+    else if (id == controlId(previewButton))
+        control_.previewClicked();
+    else if (id == controlId(quitButton))
+        control_.quitClicked();
+    for (int mode = 0; mode < static_cast<int>(layout::kStartModeOptions.size()); ++mode)
+        if (id == controlId(layout::kStartModeOptions[mode]))
+            control_.startModeClicked(mode);
 }
 
 LRESULT Form1::onControlColour(HDC dc, HWND control)
 {
-    switch (GetDlgCtrlID(control)) {
-    case kLblStartzeit:
-    case kLblSpielzeit:
-    case kLblBewegungen:
+    const auto id = static_cast<layout::ControlId>(GetDlgCtrlID(control) - kFirstControlId);
+    if (layout::control(id).role == layout::Role::ValueLabel) {
         SetBkColor(dc, RGB(255, 255, 255));
         return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-    case kLabel4:
-        SetTextColor(dc, RGB(0, 0, 255));
-        break;
-    default:
-        break;
     }
+    if (id == ControlId::creditLabel)
+        SetTextColor(dc, RGB(0, 0, 255));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -162,50 +152,53 @@ void Form1::onActivate(bool active, bool minimised)
         SetFocus(focus_);
 }
 
-void Form1::placeTile(int tile, int top, int left) { board_->placeTile(tile, top, left); }
+void Form1::placeTile(int tile, int slot, int top, int left)
+{
+    board_->placeTile(tile, slot, top, left);
+}
 
-void Form1::setTile11Visible(bool visible) { board_->setTileVisible(11, visible); }
+void Form1::setHoleTileVisible(bool visible) { board_->setTileVisible(kHoleTile, visible); }
 
-void Form1::setPictureListEnabled(bool enabled) { EnableWindow(control(kLstBilder), enabled); }
+void Form1::setPictureListEnabled(bool enabled)
+{
+    EnableWindow(control(ControlId::pictureList), enabled);
+}
 
 void Form1::setPlayClockRunning(bool running)
 {
     if (running)
-        SetTimer(window_, kTimer1Id, layout::kTimer1IntervalMilliseconds, nullptr);
+        SetTimer(window_, kPlayClockId, layout::kPlayClockIntervalMilliseconds, nullptr);
     else
-        KillTimer(window_, kTimer1Id);
+        KillTimer(window_, kPlayClockId);
     playClockRunning_ = running;
 }
 
 void Form1::setGridLinesVisible(bool visible) { board_->setLinesVisible(visible); }
 
-std::string Form1::movesText() const { return narrow(windowText(control(kLblBewegungen))); }
-
-void Form1::setMovesText(const std::string& text)
+void Form1::setText(ControlId id, const std::string& text)
 {
-    SetWindowTextW(control(kLblBewegungen), widen(text).c_str());
+    SetWindowTextW(control(id), widen(text).c_str());
 }
 
-void Form1::setStartTimeText(const std::string& text)
-{
-    SetWindowTextW(control(kLblStartzeit), widen(text).c_str());
-}
+void Form1::setMovesText(const std::string& text) { setText(ControlId::movesValue, text); }
+
+void Form1::setStartTimeText(const std::string& text) { setText(ControlId::startTimeValue, text); }
+
+void Form1::setPlayTimeText(const std::string& text) { setText(ControlId::playTimeValue, text); }
 
 void Form1::beep() { MessageBeep(MB_OK); }
 
-int Form1::tileTop(int tile) const { return board_->tileTop(tile); }
-
-int Form1::tileLeft(int tile) const { return board_->tileLeft(tile); }
+void Form1::pictureComplete() { announcePictureComplete(board_->handle()); }
 
 void Form1::addListItem(const std::string& text)
 {
-    SendMessageW(control(kLstBilder), LB_ADDSTRING, 0,
+    SendMessageW(control(ControlId::pictureList), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(widen(text).c_str()));
 }
 
 std::string Form1::selectedListItemText() const
 {
-    HWND list = control(kLstBilder);
+    HWND list = control(ControlId::pictureList);
     const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR)
         return {};
@@ -215,11 +208,6 @@ std::string Form1::selectedListItemText() const
 }
 
 void Form1::setTilePicture(int tile, int bitmapNumber) { board_->setPicture(tile, bitmapNumber); }
-
-void Form1::setPlayTimeText(const std::string& text)
-{
-    SetWindowTextW(control(kLblSpielzeit), widen(text).c_str());
-}
 
 // Posted, so the click that asked for it ends first; the title bar's close takes the same road.
 void Form1::closeWindow() { PostMessageW(window_, WM_CLOSE, 0, 0); }

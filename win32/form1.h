@@ -6,12 +6,20 @@
 #include "front_end.h"
 #include "game_control.h"
 #include "gdi_handles.h"
+#include "layout.h"
 
 #include <windows.h>
 
 #include <memory>
 
 namespace rutschbild::win32 {
+
+// The controls' child window ids follow the table's ids; none is IDOK (1) or IDCANCEL (2), which
+// Enter and Escape would press through the dialog manager.
+constexpr int kFirstControlId = 1000;
+constexpr int controlId(layout::ControlId id) { return kFirstControlId + static_cast<int>(id); }
+constexpr int kBoardId = kFirstControlId + static_cast<int>(layout::kControls.size());
+constexpr UINT_PTR kPlayClockId = 1;
 
 class Form1 final : private FrontEnd {
 public:
@@ -20,8 +28,9 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
+    // Null when Windows refused the window (already reported).
     HWND handle() const { return window_; }
-    HWND control(int id) const { return GetDlgItem(window_, id); }
+    HWND control(layout::ControlId id) const { return GetDlgItem(window_, controlId(id)); }
     const Board& board() const { return *board_; }
     // Win32 cannot be asked whether a timer is set, so the window remembers.
     bool playClockRunning() const { return playClockRunning_; }
@@ -37,31 +46,29 @@ private:
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onActivate(bool active, bool minimised);
 
-    // Built in form1_controls.cpp.
-    void createControls();
+    // Built in form1_controls.cpp; false when a control could not be made.
+    bool createControls();
     void applyDpi();
     static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam,
                                              LPARAM lParam, UINT_PTR id, DWORD_PTR form);
 
-    // WindowOperations
-    void placeTile(int tile, int top, int left) override;
-    void setTile11Visible(bool visible) override;
+    // FrontEnd
+    void placeTile(int tile, int slot, int top, int left) override;
+    void setHoleTileVisible(bool visible) override;
     void setPictureListEnabled(bool enabled) override;
     void setPlayClockRunning(bool running) override;
     void setGridLinesVisible(bool visible) override;
-    std::string movesText() const override;
     void setMovesText(const std::string& text) override;
     void setStartTimeText(const std::string& text) override;
+    void setPlayTimeText(const std::string& text) override;
     void beep() override;
-
-    // FrontEnd
-    int tileTop(int tile) const override;
-    int tileLeft(int tile) const override;
+    void pictureComplete() override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override;
-    void setPlayTimeText(const std::string& text) override;
     void closeWindow() override;
+
+    void setText(layout::ControlId id, const std::string& text);
 
     HWND window_ = nullptr;
     UINT dpi_ = 96;

@@ -1,58 +1,59 @@
-// Form1's native controls at their designed places, in tab order, and their fonts at the
+// Form1's native controls from the window's control table, in tab order, and their fonts at the
 // window's resolution.
-#include "control_ids.h"
 #include "dpi.h"
+#include "failure.h"
 #include "form1.h"
-#include "form1_layout.h"
+#include "text.h"
 
 #include <windows.h>
 // After windows.h, which it builds on.
 #include <commctrl.h>
 
-#include <optional>
-#include <string_view>
+#include <array>
+#include <string>
 #include <utility>
 
 namespace rutschbild::win32 {
 
 namespace {
 
-struct ControlDesign {
-    int id;
-    const wchar_t* className;
-    const wchar_t* text;
-    DWORD style;
-    TwipRect place;
-    std::optional<TwipRect> frame; // the frame the place is relative to
-};
+using layout::Control;
+using layout::Role;
 
-constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX | WS_GROUP;
-constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP;
+struct NativeControl {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
 
 // Creation order is the tab order and the order of the arrow-key groups: each WS_GROUP opens a
-// group. Only the checked option carries WS_TABSTOP; the buttons move it along when clicked.
-const ControlDesign kControls[] = {
-    {kFrame1, L"BUTTON", L"Startposition", BS_GROUPBOX | WS_GROUP, layout::kFrame1, {}},
-    {kOptSpielart0, L"BUTTON", L"immer gleich", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
-     layout::kOptSpielart[0], layout::kFrame1},
-    {kOptSpielart1, L"BUTTON", L"immer anders", BS_AUTORADIOBUTTON, layout::kOptSpielart[1],
-     layout::kFrame1},
-    {kCmdVorschau, L"BUTTON", L"Vorschau", kButton, layout::kCmdVorschau, {}},
-    {kCmdSpiel, L"BUTTON", L"Start", kButton, layout::kCmdSpiel, {}},
-    {kFrame2, L"BUTTON", L"Bildauswahl", BS_GROUPBOX | WS_GROUP, layout::kFrame2, {}},
-    {kLstBilder, L"LISTBOX", L"",
-     LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP, layout::kLstBilder,
-     layout::kFrame2},
-    {kCommand1, L"BUTTON", L"Tschüss", kButton, layout::kCommand1, {}},
-    {kLabel4, L"STATIC", L"Rutschbild 1.0 – © 2026 das Rutschbild-Team", kLabel, layout::kLabel4,
-     {}},
-    {kLabel3, L"STATIC", L"Bewegungen:", kLabel, layout::kLabel3, {}},
-    {kLblBewegungen, L"STATIC", L"", kLabel, layout::kLblBewegungen, {}},
-    {kLblSpielzeit, L"STATIC", L"", kLabel, layout::kLblSpielzeit, {}},
-    {kLabel2, L"STATIC", L"Spielzeit:", kLabel, layout::kLabel2, {}},
-    {kLblStartzeit, L"STATIC", L"", kLabel, layout::kLblStartzeit, {}},
-    {kLabel1, L"STATIC", L"Startzeit:", kLabel, layout::kLabel1, {}},
-};
+// group. Only the checked option carries WS_TABSTOP; the buttons move it along when clicked. A
+// frame draws only its line and title; transparent, it lets the form, which paints only around
+// its controls, paint the background inside it too.
+NativeControl nativeControl(const Control& control)
+{
+    if (control.role == Role::Frame)
+        return {L"BUTTON", BS_GROUPBOX | WS_GROUP, WS_EX_TRANSPARENT};
+    if (control.role == Role::OptionButton) {
+        const bool first = control.id == layout::kStartModeOptions.front();
+        return {L"BUTTON", BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0u), 0};
+    }
+    if (control.role == Role::ListBox)
+        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                WS_EX_CLIENTEDGE};
+    if (control.role == Role::Button)
+        return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
+    return {L"STATIC", SS_LEFT | SS_NOPREFIX | WS_GROUP, 0}; // a label
+}
+
+// The table in tab order.
+std::array<const Control*, layout::kControls.size()> inTabOrder()
+{
+    std::array<const Control*, layout::kControls.size()> order{};
+    for (const Control& control : layout::kControls)
+        order[static_cast<std::size_t>(control.tabIndex)] = &control;
+    return order;
+}
 
 int CALLBACK noteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 {
@@ -79,26 +80,18 @@ Font createFont(double points, int width, UINT dpi, BYTE pitchAndFamily, const w
                             DEFAULT_QUALITY, pitchAndFamily, face));
 }
 
-RECT designedPixels(const ControlDesign& design, UINT dpi)
-{
-    return design.frame ? pixelRectIn(*design.frame, design.place, dpi)
-                        : pixelRect(design.place, dpi);
-}
-
 // Room a control's own drawing takes beside its text: the radio circle, a button's edges, the
 // gap before a frame's title.
-int textRoom(const ControlDesign& design, const RECT& place, UINT dpi)
+int textRoom(Role role, const RECT& place, UINT dpi)
 {
     const int width = place.right - place.left;
-    if (std::wstring_view(design.className) == L"STATIC")
-        return width;
     const int scale = static_cast<int>(dpi);
-    if ((design.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
+    if (role == Role::OptionButton)
         return width - MulDiv(16, scale, kDesignDpi);
     // A frame's title starts up to 10 pixels in, and its line has to show right of the title too.
-    if ((design.style & BS_TYPEMASK) == BS_GROUPBOX)
+    if (role == Role::Frame)
         return width - 2 * MulDiv(10, scale, kDesignDpi);
-    return width - 2 * MulDiv(6, scale, kDesignDpi);
+    return role == Role::Button ? width - 2 * MulDiv(6, scale, kDesignDpi) : width;
 }
 
 // Whether every text of the layout fits its designed box in this font, the widest texts the
@@ -111,16 +104,15 @@ bool fitsEveryBox(HFONT font, UINT dpi)
         const Selection selection(screen, font); // given back before the DC is
         TEXTMETRICW metrics{};
         GetTextMetricsW(screen, &metrics);
-        for (const ControlDesign& design : kControls) {
-            if (design.id == kLabel4 || design.id == kLstBilder)
+        for (const Control& control : layout::kControls) {
+            if (control.id == layout::ControlId::creditLabel || control.role == Role::ListBox)
                 continue;
-            const RECT place = designedPixels(design, dpi);
-            const bool valueLabel = design.id == kLblStartzeit || design.id == kLblSpielzeit ||
-                                    design.id == kLblBewegungen;
-            const std::wstring_view text = valueLabel ? L"23 : 59 : 59" : design.text;
+            const RECT place = pixelRect(layout::windowBox(control), dpi);
+            const std::wstring text = widen(std::string(
+                control.role == Role::ValueLabel ? layout::kWidestValueText : control.text));
             SIZE size{};
-            GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &size);
-            fits = fits && size.cx <= textRoom(design, place, dpi) &&
+            GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+            fits = fits && size.cx <= textRoom(control.role, place, dpi) &&
                    metrics.tmHeight <= place.bottom - place.top;
         }
     }
@@ -157,7 +149,7 @@ Font windowFont(UINT dpi)
     return font;
 }
 
-// Label4's own font; where Lucida Console is missing, the system's fixed-pitch face.
+// The credit label's own font; where Lucida Console is missing, the system's fixed-pitch face.
 Font creditFont(UINT dpi)
 {
     static const bool lucida = fontInstalled(L"Lucida Console");
@@ -166,25 +158,25 @@ Font creditFont(UINT dpi)
 
 } // namespace
 
-void Form1::createControls()
+bool Form1::createControls()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (const ControlDesign& design : kControls) {
-        // A frame draws only its line and title; transparent, it lets the form, which paints only
-        // around its controls, paint the background inside it too.
-        const bool frame = design.id == kFrame1 || design.id == kFrame2;
-        const DWORD exStyle =
-            design.id == kLstBilder ? WS_EX_CLIENTEDGE : frame ? WS_EX_TRANSPARENT : 0;
-        HWND child = CreateWindowExW(exStyle, design.className, design.text,
-                                     WS_CHILD | WS_VISIBLE | design.style, 0, 0, 0, 0, window_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)),
-                                     instance, nullptr);
+    for (const Control* control : inTabOrder()) {
+        const NativeControl native = nativeControl(*control);
+        HWND child = createWindow(
+            native.exStyle, native.className, widen(std::string(control->text)).c_str(),
+            WS_CHILD | WS_VISIBLE | native.style, 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control->id))), instance,
+            nullptr);
+        if (child == nullptr)
+            return false;
         SetWindowSubclass(child, &controlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     }
-    SendMessageW(control(kOptSpielart0), BM_SETCHECK, BST_CHECKED, 0);
-    board_ = std::make_unique<Board>(window_, kBoard,
-                                     [this](int tile) { control_.imgBildClick(tile); });
-    focus_ = control(kOptSpielart0);
+    focus_ = control(layout::kStartModeOptions.front());
+    SendMessageW(focus_, BM_SETCHECK, BST_CHECKED, 0);
+    board_ = std::make_unique<Board>(window_, kBoardId,
+                                     [this](int tile) { control_.tileClicked(tile); });
+    return board_->handle() != nullptr;
 }
 
 // Every control tells the form when it takes the focus, which the form gives back to it after
@@ -215,20 +207,22 @@ void Form1::applyDpi()
     // The old fonts are released only once no control uses them any more.
     Font newWindowFont = windowFont(dpi_);
     Font newCreditFont = creditFont(dpi_);
-    for (const ControlDesign& design : kControls) {
+    for (const Control& design : layout::kControls) {
         HWND child = control(design.id);
-        const RECT place = designedPixels(design, dpi_);
+        const RECT place = pixelRect(layout::windowBox(design), dpi_);
         SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = design.id == kLabel4 ? newCreditFont.get() : newWindowFont.get();
+        HFONT font =
+            design.id == layout::ControlId::creditLabel ? newCreditFont.get() : newWindowFont.get();
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
     windowFont_ = std::move(newWindowFont);
     creditFont_ = std::move(newCreditFont);
     // One item fills the list's one line, so exactly one shows at a time.
     RECT listClient;
-    GetClientRect(control(kLstBilder), &listClient);
-    SendMessageW(control(kLstBilder), LB_SETITEMHEIGHT, 0, listClient.bottom);
+    HWND list = control(layout::ControlId::pictureList);
+    GetClientRect(list, &listClient);
+    SendMessageW(list, LB_SETITEMHEIGHT, 0, listClient.bottom);
     board_->setDpi(dpi_);
 }
 

@@ -17,6 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
     const rutschbild::win32::ComApartment apartment;
     const rutschbild::SystemClock clock;
     rutschbild::win32::Form1 form(clock);
+    if (form.handle() == nullptr)
+        return 1; // reported
     form.show(showCommand);
     return rutschbild::win32::runMessageLoop(form.handle());
 }

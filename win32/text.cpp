@@ -16,8 +16,8 @@ std::string narrow(const std::wstring& wide)
     const int length = static_cast<int>(wide.size());
     std::string utf8(
         WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(),
-                        static_cast<int>(utf8.size()), nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
     return utf8;
 }
 

@@ -1,6 +1,8 @@
 // Looks at a running Rutschbild from another process, as a screen reader does: finds the window,
-// asks the board for its accessible object and checks the twelve tile buttons. With a child id
-// as its argument it then presses that tile. Exit code 0 when all is as expected.
+// asks the board for its accessible object and checks the twelve tile buttons. Then it presses
+// the tiles whose child ids are its arguments, one after the other. With "alert" first it
+// listens for alerts while it does and wants to hear "Das Bild ist vollständig." from an alert
+// object. Exit code 0 when all is as expected.
 #include "msaa_client.h"
 
 #include <cstdio>
@@ -11,7 +13,20 @@ namespace {
 
 using namespace rutschbild::win32;
 
-int check(HWND board, LONG press)
+bool alertHeard = false;
+
+void CALLBACK onAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG id, DWORD, DWORD)
+{
+    IAccessible* raw = nullptr;
+    VARIANT child;
+    if (FAILED(AccessibleObjectFromEvent(window, object, id, &raw, &child)))
+        return;
+    const ComPointer<IAccessible> alert(raw);
+    alertHeard = alertHeard || (nameOf(*alert, child.lVal) == L"Das Bild ist vollständig." &&
+                                roleOf(*alert, child.lVal) == ROLE_SYSTEM_ALERT);
+}
+
+int check(HWND board, int pressCount, wchar_t** presses)
 {
     const ComPointer<IAccessible> object = clientObject(board);
     if (!object) {
@@ -28,10 +43,11 @@ int check(HWND board, LONG press)
                 right ? "as expected" : "wrongly");
     if (!right)
         return 4;
-    if (press != CHILDID_SELF && FAILED(object->accDoDefaultAction(child(press)))) {
-        std::printf("pressing child %ld failed\n", press);
-        return 5;
-    }
+    for (int i = 0; i < pressCount; ++i)
+        if (FAILED(object->accDoDefaultAction(child(std::wcstol(presses[i], nullptr, 10))))) {
+            std::printf("pressing child %ls failed\n", presses[i]);
+            return 5;
+        }
     return 0;
 }
 
@@ -46,5 +62,25 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     const ComApartment apartment;
-    return check(board, argc > 1 ? std::wcstol(argv[1], nullptr, 10) : CHILDID_SELF);
+    const bool listen = argc > 1 && std::wcscmp(argv[1], L"alert") == 0;
+    DWORD process = 0;
+    GetWindowThreadProcessId(form, &process);
+    const HWINEVENTHOOK hook =
+        listen ? SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, onAlert, process,
+                                 0, WINEVENT_OUTOFCONTEXT)
+               : nullptr;
+    const int result = check(board, argc - 1 - listen, argv + 1 + listen);
+    // Out-of-context events arrive as messages of this thread.
+    for (const ULONGLONG end = GetTickCount64() + 5000;
+         listen && !alertHeard && GetTickCount64() < end;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+    if (hook != nullptr)
+        UnhookWinEvent(hook);
+    if (listen)
+        std::printf("alert %s\n", alertHeard ? "heard" : "not heard");
+    return result != 0 || !listen || alertHeard ? result : 6;
 }

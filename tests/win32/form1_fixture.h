@@ -1,10 +1,9 @@
 #pragma once
 
 #include "bitmaps.h"
-#include "control_ids.h"
-#include "fake_window.h"
+#include "fake_front_end.h"
 #include "form1.h"
-#include "form1_layout.h"
+#include "layout.h"
 #include "message_loop.h"
 #include "text.h"
 
@@ -18,6 +17,8 @@ namespace rutschbild::win32 {
 // through the program's own dispatch (dialog keys included).
 class Form1Test : public ::testing::Test {
 protected:
+    using enum layout::ControlId;
+
     Form1Test()
     {
         form.show(SW_SHOWNORMAL);
@@ -51,10 +52,10 @@ protected:
         }
     }
 
-    HWND control(int id) const { return form.control(id); }
-    std::wstring text(int id) const { return windowText(control(id)); }
+    HWND control(layout::ControlId id) const { return form.control(id); }
+    std::wstring text(layout::ControlId id) const { return windowText(control(id)); }
 
-    void click(int id)
+    void click(layout::ControlId id)
     {
         PostMessageW(control(id), BM_CLICK, 0, 0);
         pump();
@@ -77,8 +78,9 @@ protected:
     // The centre of a tile where it stands now, in the board window's pixels.
     POINT tileCentre(int tile) const
     {
-        return {pixels(form.board().tileLeft(tile) - layout::kBoardLeft) + 63,
-                pixels(form.board().tileTop(tile) - layout::kBoardTop) + 56};
+        const TwipRect place = layout::slotBox(slotOf(tile));
+        return {pixels(place.left - layout::kBoardLeft) + 63,
+                pixels(place.top - layout::kBoardTop) + 56};
     }
 
     void clickTile(int tile)
@@ -88,29 +90,25 @@ protected:
         mouse(board(), WM_LBUTTONUP, centre);
     }
 
-    // A tick of Timer1, as the running timer delivers it.
+    // A tick of the play clock, as the running timer delivers it.
     void tick()
     {
         if (form.playClockRunning()) {
-            PostMessageW(form.handle(), WM_TIMER, kTimer1Id, 0);
+            PostMessageW(form.handle(), WM_TIMER, kPlayClockId, 0);
             pump();
         }
     }
 
-    HWND board() const { return control(kBoard); }
+    HWND board() const { return GetDlgItem(form.handle(), kBoardId); }
 
-    int slotOf(int tile) const
-    {
-        return (form.board().tileTop(tile) - layout::kBoardTop) / layout::kTileHeight * 4 +
-               (form.board().tileLeft(tile) - layout::kBoardLeft) / layout::kTileWidth;
-    }
+    int slotOf(int tile) const { return form.board().tileSlot(tile); }
 
     // The no-game state: clock off, tile 11 shown, list enabled, grid lines hidden.
     void expectNoGame() const
     {
         EXPECT_FALSE(form.playClockRunning());
         EXPECT_TRUE(form.board().tileVisible(11));
-        EXPECT_TRUE(IsWindowEnabled(control(kLstBilder)));
+        EXPECT_TRUE(IsWindowEnabled(control(pictureList)));
         EXPECT_FALSE(form.board().linesVisible());
     }
 

@@ -12,7 +12,7 @@ constexpr LPARAM kExtended = 1 << 24; // the keypad's Enter
 class Form1Keys : public Form1Test {
 protected:
     // A left click in the middle of a control, as the mouse gives it.
-    void clickWithMouse(int id)
+    void clickWithMouse(layout::ControlId id)
     {
         RECT box;
         GetClientRect(control(id), &box);
@@ -47,11 +47,12 @@ protected:
     // No button carries the default style or answers the dialog manager as a default button.
     ::testing::AssertionResult noDefaultButton() const
     {
-        for (const int id : {kCmdVorschau, kCmdSpiel, kCommand1}) {
+        for (const auto id : {previewButton, startButton, quitButton}) {
             const LONG type = GetWindowLongW(control(id), GWL_STYLE) & BS_TYPEMASK;
             const LRESULT code = SendMessageW(control(id), WM_GETDLGCODE, 0, 0);
             if (type != BS_PUSHBUTTON || (code & DLGC_DEFPUSHBUTTON) != 0)
-                return ::testing::AssertionFailure() << "button " << id << " is a default button";
+                return ::testing::AssertionFailure()
+                       << layout::control(id).name << " is a default button";
         }
         return ::testing::AssertionSuccess();
     }
@@ -59,8 +60,8 @@ protected:
 
 TEST_F(Form1Keys, EnterPressesTheFocusedButtonAfterAMouseClickAndAfterTab)
 {
-    clickWithMouse(kCmdSpiel);
-    ASSERT_EQ(GetFocus(), control(kCmdSpiel));
+    clickWithMouse(startButton);
+    ASSERT_EQ(GetFocus(), control(startButton));
     ASSERT_TRUE(form.playClockRunning());
     moveTile9();
     key(VK_RETURN);
@@ -68,10 +69,10 @@ TEST_F(Form1Keys, EnterPressesTheFocusedButtonAfterAMouseClickAndAfterTab)
     EXPECT_TRUE(noDefaultButton());
 
     // Vorschau by mouse, then Tab to Start: Enter starts.
-    clickWithMouse(kCmdVorschau);
+    clickWithMouse(previewButton);
     ASSERT_FALSE(form.playClockRunning());
     key(VK_TAB);
-    ASSERT_EQ(GetFocus(), control(kCmdSpiel));
+    ASSERT_EQ(GetFocus(), control(startButton));
     EXPECT_TRUE(noDefaultButton());
     key(VK_RETURN);
     EXPECT_TRUE(form.playClockRunning());
@@ -83,7 +84,7 @@ TEST_F(Form1Keys, EnterPressesTheFocusedButtonAfterAMouseClickAndAfterTab)
     EXPECT_TRUE(restarted());
     for (int step = 0; step < 3; ++step) // Tschüss, the option, Vorschau: the list is disabled
         key(VK_TAB);
-    ASSERT_EQ(GetFocus(), control(kCmdVorschau));
+    ASSERT_EQ(GetFocus(), control(previewButton));
     key(VK_RETURN);
     EXPECT_FALSE(form.playClockRunning());
     EXPECT_TRUE(noDefaultButton());
@@ -91,7 +92,7 @@ TEST_F(Form1Keys, EnterPressesTheFocusedButtonAfterAMouseClickAndAfterTab)
 
 TEST_F(Form1Keys, AHeldEnterPressesOnceAndEnterOffTheButtonsPressesNone)
 {
-    clickWithMouse(kCmdSpiel);
+    clickWithMouse(startButton);
     moveTile9();
     keyDown(VK_RETURN, kRepeat); // the auto-repeat of an Enter held since the click
     EXPECT_FALSE(restarted());
@@ -100,7 +101,7 @@ TEST_F(Form1Keys, AHeldEnterPressesOnceAndEnterOffTheButtonsPressesNone)
     // On an option nothing is pressed: the game goes on.
     key(VK_TAB);
     key(VK_TAB);
-    ASSERT_EQ(GetFocus(), control(kOptSpielart0));
+    ASSERT_EQ(GetFocus(), control(fixedStartOption));
     key(VK_RETURN);
     EXPECT_FALSE(restarted());
     EXPECT_TRUE(form.playClockRunning());
@@ -108,9 +109,9 @@ TEST_F(Form1Keys, AHeldEnterPressesOnceAndEnterOffTheButtonsPressesNone)
 
 TEST_F(Form1Keys, MinimisingAndRestoringGivesTheFocusBackToTheControlThePlayerHad)
 {
-    clickWithMouse(kCmdVorschau);
+    clickWithMouse(previewButton);
     key(VK_TAB);
-    ASSERT_EQ(GetFocus(), control(kCmdSpiel));
+    ASSERT_EQ(GetFocus(), control(startButton));
 
     // By the title bar's button, then as the taskbar does it.
     SendMessageW(form.handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -118,14 +119,14 @@ TEST_F(Form1Keys, MinimisingAndRestoringGivesTheFocusBackToTheControlThePlayerHa
     ASSERT_TRUE(IsIconic(form.handle()));
     SendMessageW(form.handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     pump();
-    EXPECT_EQ(GetFocus(), control(kCmdSpiel));
+    EXPECT_EQ(GetFocus(), control(startButton));
 
-    clickWithMouse(kCmdVorschau);
+    clickWithMouse(previewButton);
     ShowWindow(form.handle(), SW_MINIMIZE);
     pump();
     ShowWindow(form.handle(), SW_RESTORE);
     pump();
-    EXPECT_EQ(GetFocus(), control(kCmdVorschau));
+    EXPECT_EQ(GetFocus(), control(previewButton));
     EXPECT_TRUE(noDefaultButton());
 }
 

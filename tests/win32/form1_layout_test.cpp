@@ -22,9 +22,9 @@ RECT placeOn(HWND form, HWND child)
         place.right - place.left == pixels(twips.width) &&
         place.bottom - place.top == pixels(twips.height))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << windowText(child).size() << " chars, at "
-                                         << place.left << "," << place.top << " " << place.right
-                                         << "x" << place.bottom;
+    return ::testing::AssertionFailure()
+           << windowText(child).size() << " chars, at " << place.left << "," << place.top << " "
+           << place.right << "x" << place.bottom;
 }
 
 TEST_F(Form1Layout, TheWindowAndEveryControlStandWhereDesignedAt96Dpi)
@@ -41,54 +41,47 @@ TEST_F(Form1Layout, TheWindowAndEveryControlStandWhereDesignedAt96Dpi)
     EXPECT_NE(GetClassLongPtrW(form.handle(), GCLP_HICONSM), 0u);
 
     const struct {
-        int id;
+        layout::ControlId id;
         TwipRect place;
     } designed[] = {
-        {kLabel4, layout::kLabel4},
-        {kFrame1, layout::kFrame1},
-        {kOptSpielart0, {7920, 960, 1335, 255}},
-        {kOptSpielart1, {7920, 1320, 1335, 255}},
-        {kFrame2, layout::kFrame2},
-        {kLstBilder, {8160, 2160, 1095, 255}},
-        {kCmdVorschau, layout::kCmdVorschau},
-        {kCmdSpiel, layout::kCmdSpiel},
-        {kCommand1, layout::kCommand1},
-        {kLabel1, layout::kLabel1},
-        {kLblStartzeit, layout::kLblStartzeit},
-        {kLabel2, layout::kLabel2},
-        {kLblSpielzeit, layout::kLblSpielzeit},
-        {kLabel3, layout::kLabel3},
-        {kLblBewegungen, layout::kLblBewegungen},
-        // Tiles, lines and outline: the board from the top-left tile to the bottom-right edges.
-        {kBoard, {120, 600, 7620, 5085}},
+        {creditLabel, {120, 120, 4935, 255}},       {startModeFrame, {7800, 600, 1695, 1095}},
+        {fixedStartOption, {7920, 960, 1335, 255}}, {clockStartOption, {7920, 1320, 1335, 255}},
+        {pictureFrame, {7800, 1800, 1695, 855}},    {pictureList, {8160, 2160, 1095, 255}},
+        {previewButton, {8160, 3000, 975, 375}},    {startButton, {8160, 3480, 975, 375}},
+        {quitButton, {8160, 3960, 975, 375}},       {startTimeCaption, {240, 5760, 735, 255}},
+        {startTimeValue, {1320, 5760, 855, 255}},   {playTimeCaption, {2640, 5760, 735, 255}},
+        {playTimeValue, {3720, 5760, 855, 255}},    {movesCaption, {5400, 5760, 975, 255}},
+        {movesValue, {6480, 5760, 855, 255}},
     };
     for (const auto& [id, place] : designed)
-        EXPECT_TRUE(placedAt(form.handle(), control(id), place)) << "control " << id;
+        EXPECT_TRUE(placedAt(form.handle(), control(id), place)) << layout::control(id).name;
+    // Tiles, lines and outline: the board from the top-left tile to the bottom-right edges.
+    EXPECT_TRUE(placedAt(form.handle(), board(), {120, 600, 7620, 5085}));
 }
 
 TEST_F(Form1Layout, ControlsStartWithTheirTextsAndNoGame)
 {
-    EXPECT_EQ(text(kFrame1), L"Startposition");
-    EXPECT_EQ(text(kOptSpielart0), L"immer gleich");
-    EXPECT_EQ(text(kOptSpielart1), L"immer anders");
-    EXPECT_EQ(text(kFrame2), L"Bildauswahl");
-    EXPECT_EQ(text(kCmdVorschau), L"Vorschau");
-    EXPECT_EQ(text(kCmdSpiel), L"Start");
-    EXPECT_EQ(text(kCommand1), L"Tschüss");
-    EXPECT_EQ(text(kLabel1), L"Startzeit:");
-    EXPECT_EQ(text(kLabel2), L"Spielzeit:");
-    EXPECT_EQ(text(kLabel3), L"Bewegungen:");
-    for (const int label : {kLblStartzeit, kLblSpielzeit, kLblBewegungen})
-        EXPECT_EQ(text(label), L"") << label;
-    EXPECT_EQ(SendMessageW(control(kOptSpielart0), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendMessageW(control(kOptSpielart1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    for (const int button : {kCmdVorschau, kCmdSpiel, kCommand1}) {
+    EXPECT_EQ(text(startModeFrame), L"Startposition");
+    EXPECT_EQ(text(fixedStartOption), L"immer gleich");
+    EXPECT_EQ(text(clockStartOption), L"immer anders");
+    EXPECT_EQ(text(pictureFrame), L"Bildauswahl");
+    EXPECT_EQ(text(previewButton), L"Vorschau");
+    EXPECT_EQ(text(startButton), L"Start");
+    EXPECT_EQ(text(quitButton), L"Tschüss");
+    EXPECT_EQ(text(startTimeCaption), L"Startzeit:");
+    EXPECT_EQ(text(playTimeCaption), L"Spielzeit:");
+    EXPECT_EQ(text(movesCaption), L"Bewegungen:");
+    for (const auto label : {startTimeValue, playTimeValue, movesValue})
+        EXPECT_EQ(text(label), L"") << layout::control(label).name;
+    EXPECT_EQ(SendMessageW(control(fixedStartOption), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(control(clockStartOption), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    for (const auto button : {previewButton, startButton, quitButton}) {
         // No default button: Enter goes to the focused button only.
         EXPECT_EQ(GetWindowLongW(control(button), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
         EXPECT_TRUE(IsWindowVisible(control(button)) && IsWindowEnabled(control(button)));
     }
 
-    HWND list = control(kLstBilder);
+    HWND list = control(pictureList);
     ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
     // One line: the first item fills the list, the second lies below it.
@@ -107,15 +100,16 @@ TEST_F(Form1Layout, ControlsStartWithTheirTextsAndNoGame)
         EXPECT_EQ(slotOf(tile), tile);
 }
 
-TEST_F(Form1Layout, EveryTextFitsItsBoxAndLabel4IsBlueFixedPitch)
+TEST_F(Form1Layout, EveryTextFitsItsBoxAndTheCreditIsBlueFixedPitch)
 {
     // The value labels get their widest texts: a start time, a long game, many moves.
-    SetWindowTextW(control(kLblStartzeit), L"23 : 59 : 59");
-    SetWindowTextW(control(kLblSpielzeit), L"59 : 59");
-    SetWindowTextW(control(kLblBewegungen), L"99999");
+    SetWindowTextW(control(startTimeValue), L"23 : 59 : 59");
+    SetWindowTextW(control(playTimeValue), L"59 : 59");
+    SetWindowTextW(control(movesValue), L"99999");
     HDC dc = GetDC(form.handle());
-    for (int id = kFrame1; id < kBoard; ++id) {
-        if (id == kLstBilder)
+    for (const layout::Control& designed : layout::kControls) {
+        const layout::ControlId id = designed.id;
+        if (id == pictureList)
             continue;
         HWND child = control(id);
         const std::wstring caption = windowText(child);
@@ -126,9 +120,9 @@ TEST_F(Form1Layout, EveryTextFitsItsBoxAndLabel4IsBlueFixedPitch)
         SelectObject(dc, previous);
         RECT box;
         GetClientRect(child, &box);
-        const bool radio = id == kOptSpielart0 || id == kOptSpielart1;
-        const bool button = id == kCmdVorschau || id == kCmdSpiel || id == kCommand1;
-        const bool frame = id == kFrame1 || id == kFrame2;
+        const bool radio = id == fixedStartOption || id == clockStartOption;
+        const bool button = id == previewButton || id == startButton || id == quitButton;
+        const bool frame = id == startModeFrame || id == pictureFrame;
         // Room beside the text: the radio circle, a button's or a frame's edges.
         const int room = box.right - (radio ? 16 : button || frame ? 12 : 0);
         EXPECT_LE(size.cx, room) << narrow(caption);
@@ -137,7 +131,7 @@ TEST_F(Form1Layout, EveryTextFitsItsBoxAndLabel4IsBlueFixedPitch)
     ReleaseDC(form.handle(), dc);
 
     LOGFONTW credit{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(kLabel4), WM_GETFONT, 0, 0)),
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(creditLabel), WM_GETFONT, 0, 0)),
                sizeof(credit), &credit);
     EXPECT_EQ(credit.lfHeight, -11); // 8.25 pt at 96 DPI
     EXPECT_EQ(credit.lfPitchAndFamily & 3, FIXED_PITCH);
@@ -145,33 +139,34 @@ TEST_F(Form1Layout, EveryTextFitsItsBoxAndLabel4IsBlueFixedPitch)
     // The colours the window hands its labels for painting.
     HDC memory = CreateCompatibleDC(nullptr);
     SendMessageW(form.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memory),
-                 reinterpret_cast<LPARAM>(control(kLabel4)));
+                 reinterpret_cast<LPARAM>(control(creditLabel)));
     EXPECT_EQ(GetTextColor(memory), RGB(0, 0, 255));
-    for (const int id : {kLblStartzeit, kLblSpielzeit, kLblBewegungen}) {
-        const auto brush = SendMessageW(form.handle(), WM_CTLCOLORSTATIC,
-                                        reinterpret_cast<WPARAM>(memory),
-                                        reinterpret_cast<LPARAM>(control(id)));
-        EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH))) << id;
-        EXPECT_EQ(GetBkColor(memory), RGB(255, 255, 255)) << id;
+    for (const auto id : {startTimeValue, playTimeValue, movesValue}) {
+        const auto brush =
+            SendMessageW(form.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memory),
+                         reinterpret_cast<LPARAM>(control(id)));
+        EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+        EXPECT_EQ(GetBkColor(memory), RGB(255, 255, 255));
     }
     DeleteDC(memory);
 }
 
-TEST_F(Form1Layout, TabWalksOptionButtonsListAndTschuessAndEnterPressesOnlyTheFocusedButton)
+TEST_F(Form1Layout, TabWalksOptionButtonsListAndQuitButtonAndEnterPressesOnlyTheFocusedButton)
 {
-    EXPECT_EQ(GetFocus(), control(kOptSpielart0));
+    EXPECT_EQ(GetFocus(), control(fixedStartOption));
     key(VK_RETURN); // no default button: nothing starts
     EXPECT_FALSE(form.playClockRunning());
 
-    for (const int next : {kCmdVorschau, kCmdSpiel, kLstBilder, kCommand1, kOptSpielart0}) {
+    for (const auto next :
+         {previewButton, startButton, pictureList, quitButton, fixedStartOption}) {
         key(VK_TAB);
-        EXPECT_EQ(GetFocus(), control(next)) << next;
+        EXPECT_EQ(GetFocus(), control(next)) << layout::control(next).name;
     }
     key(VK_DOWN); // the arrow keys choose the other option
-    EXPECT_EQ(SendMessageW(control(kOptSpielart1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(control(clockStartOption), BM_GETCHECK, 0, 0), BST_CHECKED);
     key(VK_TAB);
     key(VK_TAB);
-    ASSERT_EQ(GetFocus(), control(kCmdSpiel));
+    ASSERT_EQ(GetFocus(), control(startButton));
     clock.set(10, 45, 57);
     key(VK_RETURN);
     EXPECT_TRUE(form.playClockRunning());
@@ -184,11 +179,11 @@ TEST_F(Form1Layout, ANewDpiScalesPlacesFontsAndTiles)
     GetWindowRect(form.handle(), &suggested);
     SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
-    const RECT place = placeOn(form.handle(), control(kCommand1));
-    EXPECT_EQ(place.left, 816);  // 8160 twips at 144 DPI
+    const RECT place = placeOn(form.handle(), control(quitButton));
+    EXPECT_EQ(place.left, 816);   // 8160 twips at 144 DPI
     EXPECT_EQ(place.bottom, 434); // (3960 + 375) twips
     LOGFONTW credit{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(kLabel4), WM_GETFONT, 0, 0)),
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(creditLabel), WM_GETFONT, 0, 0)),
                sizeof(credit), &credit);
     EXPECT_EQ(credit.lfHeight, -17);
 
@@ -198,9 +193,11 @@ TEST_F(Form1Layout, ANewDpiScalesPlacesFontsAndTiles)
     // Tile 5 in its slot, enlarged: its centre is the bitmap's centre.
     const Pixels tile = readPixels(loadBitmapResource(118).get());
     const std::uint32_t expected = tile.at(63, 56);
-    const std::uint32_t shown = board.at(pixelsAtDpi(2025 - 120, 144) + 95, pixelsAtDpi(2295 - 600, 144) + 85);
+    const std::uint32_t shown =
+        board.at(pixelsAtDpi(2025 - 120, 144) + 95, pixelsAtDpi(2295 - 600, 144) + 85);
     for (int shift = 0; shift <= 16; shift += 8)
-        EXPECT_NEAR(static_cast<int>((shown >> shift) & 0xff), static_cast<int>((expected >> shift) & 0xff), 40);
+        EXPECT_NEAR(static_cast<int>((shown >> shift) & 0xff),
+                    static_cast<int>((expected >> shift) & 0xff), 40);
 }
 
 } // namespace

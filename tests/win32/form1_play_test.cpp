@@ -17,14 +17,14 @@ void CALLBACK endLoopWith99(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); 
 TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
 {
     clock.set(9, 5, 7);
-    click(kCmdSpiel);
+    click(startButton);
     for (int tile = 0; tile < 11; ++tile)
         EXPECT_EQ(slotOf(tile), kFixedArrangement[tile]) << tile;
     EXPECT_FALSE(form.board().tileVisible(11));
-    EXPECT_FALSE(IsWindowEnabled(control(kLstBilder)));
+    EXPECT_FALSE(IsWindowEnabled(control(pictureList)));
     EXPECT_TRUE(form.playClockRunning());
     EXPECT_TRUE(form.board().linesVisible());
-    EXPECT_EQ(text(kLblStartzeit), L"9 : 5 : 7");
+    EXPECT_EQ(text(startTimeValue), L"9 : 5 : 7");
 
     const auto solution = testing::solve(kFixedArrangement);
     ASSERT_TRUE(solution.has_value());
@@ -35,104 +35,104 @@ TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
         EXPECT_EQ(slotOf(tile), tile) << tile;
     expectNoGame();
     const std::wstring count = std::to_wstring(solution->size());
-    EXPECT_EQ(text(kLblBewegungen), count);
+    EXPECT_EQ(text(movesValue), count);
 
     // A finished game takes no more clicks.
     clickTile(10);
     EXPECT_EQ(slotOf(10), 10);
-    EXPECT_EQ(text(kLblBewegungen), count);
+    EXPECT_EQ(text(movesValue), count);
 }
 
 TEST_F(Form1Play, ClicksBeforeStartOrAwayFromTheHoleOrOffTheTileChangeNothing)
 {
     clickTile(10);
     EXPECT_EQ(slotOf(10), 10);
-    EXPECT_EQ(text(kLblBewegungen), L"");
+    EXPECT_EQ(text(movesValue), L"");
 
-    click(kCmdSpiel);
+    click(startButton);
     clickTile(1); // slot 0, far from the hole in slot 11
     mouse(board(), WM_LBUTTONDOWN, tileCentre(9));
     mouse(board(), WM_LBUTTONUP, {tileCentre(9).x - 127, tileCentre(9).y}); // released elsewhere
     for (int tile = 0; tile < 11; ++tile)
         EXPECT_EQ(slotOf(tile), kFixedArrangement[tile]) << tile;
-    EXPECT_EQ(text(kLblBewegungen), L"");
+    EXPECT_EQ(text(movesValue), L"");
 
-    // A click on a grid line reaches the tile below: Line1(1) runs along the top of slot 10.
+    // A click on a grid line reaches the tile below: gridLine1 runs along the top of slot 10.
     const POINT onLine{tileCentre(9).x, (3990 - 600) / 15};
     mouse(board(), WM_LBUTTONDOWN, onLine);
     mouse(board(), WM_LBUTTONUP, onLine);
     EXPECT_EQ(slotOf(9), 11);
-    EXPECT_EQ(text(kLblBewegungen), L"1");
+    EXPECT_EQ(text(movesValue), L"1");
 }
 
 TEST_F(Form1Play, ADoubleClickMovesOnceAndAQuickClickOnAnotherTileStillCounts)
 {
-    click(kCmdSpiel);
+    click(startButton);
     const POINT tile9 = tileCentre(9);
     for (int press = 0; press < 2; ++press) {
         mouse(board(), WM_LBUTTONDOWN, tile9);
         mouse(board(), WM_LBUTTONUP, tile9);
     }
     EXPECT_EQ(slotOf(9), 11);
-    EXPECT_EQ(text(kLblBewegungen), L"1");
+    EXPECT_EQ(text(movesValue), L"1");
     const POINT tile8 = tileCentre(8);
     mouse(board(), WM_LBUTTONDOWN, tile8);
     mouse(board(), WM_LBUTTONUP, tile8);
     EXPECT_EQ(slotOf(8), 10);
-    EXPECT_EQ(text(kLblBewegungen), L"2");
+    EXPECT_EQ(text(movesValue), L"2");
 }
 
-TEST_F(Form1Play, VorschauDuringAGameShowsTheWholePictureAndStopsTheClock)
+TEST_F(Form1Play, PreviewDuringAGameShowsTheWholePictureAndStopsTheClock)
 {
-    click(kCmdSpiel);
+    click(startButton);
     clickTile(9);
     clock.monotonic += 7'000;
     tick();
-    click(kCmdVorschau);
+    click(previewButton);
 
     for (int tile = 0; tile < 12; ++tile)
         EXPECT_EQ(slotOf(tile), tile) << tile;
     expectNoGame();
-    EXPECT_EQ(text(kLblSpielzeit), L"0 : 7");
-    EXPECT_EQ(text(kLblBewegungen), L"1");
+    EXPECT_EQ(text(playTimeValue), L"0 : 7");
+    EXPECT_EQ(text(movesValue), L"1");
     clickTile(10);
-    EXPECT_EQ(text(kLblBewegungen), L"1");
+    EXPECT_EQ(text(movesValue), L"1");
 }
 
 TEST_F(Form1Play, PlayTimeFollowsTheMonotonicClockWhenTheWallClockIsSetBack)
 {
     clock.set(10, 0, 0);
-    click(kCmdSpiel);
-    EXPECT_EQ(text(kLblSpielzeit), L"");
+    click(startButton);
+    EXPECT_EQ(text(playTimeValue), L"");
     clock.monotonic += 2'500;
     tick();
-    EXPECT_EQ(text(kLblSpielzeit), L"0 : 2");
+    EXPECT_EQ(text(playTimeValue), L"0 : 2");
     clock.set(8, 0, 0); // set back two hours during the game
     clock.monotonic += (61 * 60 + 3) * 1000;
     tick();
-    EXPECT_EQ(text(kLblSpielzeit), L"1 : 5");
-    EXPECT_EQ(text(kLblStartzeit), L"10 : 0 : 0");
+    EXPECT_EQ(text(playTimeValue), L"1 : 5");
+    EXPECT_EQ(text(startTimeValue), L"10 : 0 : 0");
 }
 
-TEST_F(Form1Play, Timer1TicksEveryHalfSecondOnlyDuringAGame)
+TEST_F(Form1Play, ThePlayClockTicksEveryHalfSecondOnlyDuringAGame)
 {
-    click(kCmdSpiel);
+    click(startButton);
     clock.monotonic += 3'000;
     pumpFor(700); // one tick of the real timer, at least
-    EXPECT_EQ(text(kLblSpielzeit), L"0 : 3");
-    click(kCmdVorschau);
+    EXPECT_EQ(text(playTimeValue), L"0 : 3");
+    click(previewButton);
     clock.monotonic += 5'000;
     pumpFor(700);
-    EXPECT_EQ(text(kLblSpielzeit), L"0 : 3");
+    EXPECT_EQ(text(playTimeValue), L"0 : 3");
 }
 
 TEST_F(Form1Play, TheListSwitchesPicturesBetweenGamesOnlyAndChangesNothingElse)
 {
-    HWND list = control(kLstBilder);
-    click(kCmdSpiel);
+    HWND list = control(pictureList);
+    click(startButton);
     EXPECT_FALSE(IsWindowEnabled(list));
     clickTile(9);
-    click(kCmdVorschau);
+    click(previewButton);
     ASSERT_TRUE(IsWindowEnabled(list));
 
     // The wheel brings "Garten" into the one-line view; a click selects it.
@@ -146,7 +146,7 @@ TEST_F(Form1Play, TheListSwitchesPicturesBetweenGamesOnlyAndChangesNothingElse)
     const Pixels garten0 = readPixels(loadBitmapResource(101).get());
     const Pixels board = renderBoard();
     EXPECT_EQ(board.at(60, 60), garten0.at(60, 60));
-    EXPECT_EQ(text(kLblBewegungen), L"1");
+    EXPECT_EQ(text(movesValue), L"1");
     expectNoGame();
 
     // The arrow keys choose too.
@@ -156,11 +156,11 @@ TEST_F(Form1Play, TheListSwitchesPicturesBetweenGamesOnlyAndChangesNothingElse)
     EXPECT_EQ(renderBoard().at(60, 60), readPixels(loadBitmapResource(113).get()).at(60, 60));
 }
 
-TEST_F(Form1Play, TschuessAndClosingByTheTitleBarEndTheMessageLoop)
+TEST_F(Form1Play, QuitButtonAndClosingByTheTitleBarEndTheMessageLoop)
 {
     const HWND window = form.handle();
     const UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, endLoopWith99);
-    PostMessageW(control(kCommand1), BM_CLICK, 0, 0);
+    PostMessageW(control(quitButton), BM_CLICK, 0, 0);
     EXPECT_EQ(runMessageLoop(window), 0);
     KillTimer(nullptr, watchdog);
     EXPECT_FALSE(IsWindow(window));
@@ -168,7 +168,7 @@ TEST_F(Form1Play, TschuessAndClosingByTheTitleBarEndTheMessageLoop)
 
 TEST_F(Form1Play, WmCloseEndsTheMessageLoop)
 {
-    click(kCmdSpiel);
+    click(startButton);
     const HWND window = form.handle();
     const UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, endLoopWith99);
     PostMessageW(window, WM_CLOSE, 0, 0);

@@ -21,12 +21,12 @@ constexpr std::uint32_t kWhite = 0xffffff;
     for (int y = 1; y < 112; ++y)
         for (int x = 1; x < 126; ++x)
             if (board.at(left + x, top + y) != bitmap.at(x, y))
-                return ::testing::AssertionFailure() << "slot " << slot << " differs at " << x
-                                                     << "," << y;
+                return ::testing::AssertionFailure()
+                       << "slot " << slot << " differs at " << x << "," << y;
     return ::testing::AssertionSuccess();
 }
 
-// The pixels of Line1(0..4) on the board: the two row lines, then the three column lines.
+// The pixels of gridLine0..4 on the board: the two row lines, then the three column lines.
 std::array<std::vector<std::uint32_t>, 5> linePixels(const Pixels& board)
 {
     std::array<std::vector<std::uint32_t>, 5> lines;
@@ -66,12 +66,12 @@ TEST_F(Form1Rendering, TheBoardShowsEachTilesBitmapAndWhiteLinesOnlyDuringAGame)
         EXPECT_TRUE(slotShows(board, slot, kinder[slot]));
     for (const auto& line : linePixels(board))
         EXPECT_FALSE(allWhite(line));
-    // Shape1, the outline, always shows.
+    // The board outline always shows.
     EXPECT_EQ(board.at(0, 0), kWhite);
     EXPECT_EQ(board.at(507, 338), kWhite);
     EXPECT_EQ(board.at(200, 338), kWhite);
 
-    click(kCmdSpiel);
+    click(startButton);
     clickTile(9);
     board = renderBoard();
     for (int tile = 0; tile < 11; ++tile)
@@ -81,7 +81,7 @@ TEST_F(Form1Rendering, TheBoardShowsEachTilesBitmapAndWhiteLinesOnlyDuringAGame)
     for (const auto& line : linePixels(board))
         EXPECT_TRUE(allWhite(line));
 
-    click(kCmdVorschau);
+    click(previewButton);
     board = renderBoard();
     for (const auto& line : linePixels(board))
         EXPECT_FALSE(allWhite(line));
@@ -90,10 +90,10 @@ TEST_F(Form1Rendering, TheBoardShowsEachTilesBitmapAndWhiteLinesOnlyDuringAGame)
 TEST_F(Form1Rendering, ChoosingGartenPutsItsBitmapsIntoEverySlot)
 {
     // "Kinder" by mouse, then the arrow key down to "Garten".
-    mouse(control(kLstBilder), WM_LBUTTONDOWN, {10, 6});
-    mouse(control(kLstBilder), WM_LBUTTONUP, {10, 6});
+    mouse(control(pictureList), WM_LBUTTONDOWN, {10, 6});
+    mouse(control(pictureList), WM_LBUTTONUP, {10, 6});
     key(VK_DOWN);
-    EXPECT_EQ(SendMessageW(control(kLstBilder), LB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(control(pictureList), LB_GETCURSEL, 0, 0), 1);
     const std::array<Pixels, 12> garten = pictureSet(101);
     const Pixels board = renderBoard();
     for (int slot = 0; slot < 12; ++slot)
@@ -135,7 +135,7 @@ Pixels drawnOnBackground(SIZE size, Draw draw)
 
 TEST_F(Form1Rendering, FrameTitlesAreDrawnWhole)
 {
-    for (const int id : {kFrame1, kFrame2}) {
+    for (const auto id : {startModeFrame, pictureFrame}) {
         HWND frame = control(id);
         RECT box;
         GetClientRect(frame, &box);
@@ -176,7 +176,7 @@ TEST_F(Form1Rendering, TheFormRepaintsAroundItsControlsAndInsideItsFrames)
 
     dc = GetDCEx(form.handle(), nullptr, DCX_CACHE);
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
-    // Inside Frame1 right of the options, inside Frame2 left of the list, below Frame2.
+    // Inside startModeFrame right of the options, inside pictureFrame left of the list, below it.
     for (const POINT point : {POINT{625, 100}, POINT{530, 165}, POINT{560, 190}})
         EXPECT_EQ(GetPixel(dc, point.x, point.y), background) << point.x << "," << point.y;
     EXPECT_NE(GetPixel(dc, 300, 300), RGB(255, 0, 0)); // the board

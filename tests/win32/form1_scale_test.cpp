@@ -55,8 +55,8 @@ int lineWidth(UINT dpi) { return pixelsAtDpi(kTwipsPerPixel, static_cast<int>(dp
 // Where slot k's picture shows on the board at this resolution, without the outline and lines.
 RECT slotInside(int slot, UINT dpi)
 {
-    const RECT board = pixelRect(layout::kShape1, dpi);
-    RECT place = pixelRect(layout::tile(slot), dpi);
+    const RECT board = pixelRect(layout::kBoard, dpi);
+    RECT place = pixelRect(layout::slotBox(slot), dpi);
     OffsetRect(&place, -board.left, -board.top);
     InflateRect(&place, -lineWidth(dpi), -lineWidth(dpi));
     return place;
@@ -106,8 +106,10 @@ TEST(LargePictures, EachIsItsBitmapAtTwiceTheSize)
 
 TEST(SmoothScaling, KeepsEqualSizesAndAveragesWhenHalving)
 {
-    const Pixels picture{4, 2, {0x000000, 0xffffff, 0x102030, 0x304050,  //
-                                0xffffff, 0x000000, 0x102030, 0x304050}};
+    const Pixels picture{4,
+                         2,
+                         {0x000000, 0xffffff, 0x102030, 0x304050, //
+                          0xffffff, 0x000000, 0x102030, 0x304050}};
     EXPECT_EQ(scaledSmoothly(picture, 4, 2).values, picture.values);
     EXPECT_EQ(scaledSmoothly(picture, 2, 1).values,
               (std::vector<std::uint32_t>{0x808080, 0x203040}));
@@ -134,8 +136,7 @@ TEST_F(Form1Scale, At150PercentTheTilesAreSharperThanTheBitmapsEnlarged)
         const RECT inside = slotInside(slot, 144);
         const Pixels shown = cut(board, inside);
         const Pixels bitmap = readPixels(loadBitmapResource(113 + slot).get());
-        const Pixels enlarged =
-            cut(scaledSmoothly(bitmap, 191, 170), pictureInside(inside, 144));
+        const Pixels enlarged = cut(scaledSmoothly(bitmap, 191, 170), pictureInside(inside, 144));
         EXPECT_LT(meanDifference(shown, enlarged), 6.0) << "slot " << slot << ": the same picture";
         EXPECT_GT(sharpness(shown), 1.3 * sharpness(enlarged)) << "slot " << slot;
     }

@@ -59,8 +59,7 @@ inline LONG roleOf(IAccessible& object, LONG id = CHILDID_SELF)
 inline LONG stateOf(IAccessible& object, LONG id = CHILDID_SELF)
 {
     VARIANT state;
-    return SUCCEEDED(object.get_accState(child(id), &state)) && state.vt == VT_I4 ? state.lVal
-                                                                                   : -1;
+    return SUCCEEDED(object.get_accState(child(id), &state)) && state.vt == VT_I4 ? state.lVal : -1;
 }
 
 } // namespace rutschbild::win32

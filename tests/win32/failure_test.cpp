@@ -1,0 +1,86 @@
+// What Windows refuses takes the checked path: the player is told why, and nothing is copied
+// into a bitmap that is not there.
+#include "bitmaps.h"
+#include "failure.h"
+#include "fake_front_end.h"
+#include "form1.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rutschbild::win32 {
+namespace {
+
+std::vector<std::string> reported;
+void record(std::string_view text) { reported.emplace_back(text); }
+
+std::wstring_view refusedClass;
+HWND WINAPI createUnlessRefused(DWORD exStyle, LPCWSTR className, LPCWSTR name, DWORD style, int x,
+                                int y, int width, int height, HWND parent, HMENU menu,
+                                HINSTANCE instance, LPVOID parameter)
+{
+    if (className == refusedClass)
+        return nullptr;
+    return CreateWindowExW(exStyle, className, name, style, x, y, width, height, parent, menu,
+                           instance, parameter);
+}
+
+HBITMAP WINAPI noMemory(HDC, const BITMAPINFO*, UINT, void** bits, HANDLE, DWORD)
+{
+    *bits = nullptr;
+    return nullptr;
+}
+
+class Failures : public ::testing::Test {
+protected:
+    Failures() { reportFailure = &record; }
+    ~Failures() override
+    {
+        reportFailure = &showFailureAndExit;
+        createWindow = &CreateWindowExW;
+        createDibSection = &CreateDIBSection;
+        reported.clear();
+        // A window that failed in WM_CREATE still posted its quit message.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+
+    testing::FakeClock clock;
+};
+
+TEST_F(Failures, AWindowOrControlThatWindowsRefusesStopsTheStartWithAMessage)
+{
+    createWindow = &createUnlessRefused;
+    for (const std::wstring_view refused : {L"RutschbildForm1", L"RutschbildBoard", L"LISTBOX"}) {
+        refusedClass = refused;
+        const Form1 form(clock);
+        EXPECT_EQ(form.handle(), nullptr);
+        ASSERT_EQ(reported.size(), 1u);
+        EXPECT_EQ(reported.back(),
+                  "Rutschbild kann nicht starten: Windows hat das Fenster nicht angelegt.");
+        reported.clear();
+    }
+}
+
+TEST_F(Failures, AMissingPictureAndNoMemoryForOneAreReported)
+{
+    const Form1 form(clock);
+    ASSERT_TRUE(reported.empty());
+    Board board(form.handle(), 1, [](int) {});
+    board.setPicture(0, 999);
+    EXPECT_EQ(reported, std::vector<std::string>{"Rutschbild kann nicht weiterlaufen: Ein Bild des "
+                                                 "Spiels lässt sich nicht laden."});
+
+    createDibSection = &noMemory;
+    EXPECT_FALSE(createBitmap(Pixels{1, 1, {0}}));
+    EXPECT_EQ(reported.back(),
+              "Rutschbild kann nicht weiterlaufen: Für die Bilder reicht der Speicher nicht.");
+    DestroyWindow(board.handle()); // before the board object goes
+}
+
+} // namespace
+} // namespace rutschbild::win32
