@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace rutschbild {
+namespace rutschbild::web {
 
 namespace {
 
@@ -66,4 +66,4 @@ void WebAudioBeeper::beep()
     oscillator.call<void>("stop", end);
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::web

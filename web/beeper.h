@@ -2,7 +2,7 @@
 
 #include <emscripten/val.h>
 
-namespace rutschbild {
+namespace rutschbild::web {
 
 // The system beep, made with the Web Audio API: one short tone per beep, each starting when the
 // one before it ends. Where Web Audio is missing or refused, beeps are silent.
@@ -18,4 +18,4 @@ private:
     double nextStart_ = 0; // seconds on the context's clock
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::web

@@ -4,29 +4,25 @@
 
 #include <vector>
 
-namespace rutschbild {
+namespace rutschbild::web {
 
-// The tiles imgBild(0..11), the grid lines Line1(0..4) and the outline Shape1 in the page.
-// A tile's place is two CSS custom properties in twips; the stylesheet turns them into pixels
-// for the designed layout and into shares of the board for the touch layout.
+// The tiles, the grid lines and the outline in the page. A tile's place is two CSS custom
+// properties in twips; the stylesheet turns them into pixels for the designed layout and into
+// shares of the board for the touch layout.
 class Board {
 public:
     Board();
 
-    const emscripten::val& tile(int tile) const { return imgBild_[tile]; }
+    const emscripten::val& tile(int tile) const { return tiles_[tile]; }
 
-    void placeTile(int tile, int top, int left);
-    int tileTop(int tile) const;
-    int tileLeft(int tile) const;
+    void placeTile(int tile, int slot, int top, int left);
     void setTileVisible(int tile, bool visible);
     void setTilePicture(int tile, int bitmapNumber);
     void setGridLinesVisible(bool visible);
 
 private:
-    int twipProperty(int tile, const char* name) const;
-
-    std::vector<emscripten::val> imgBild_;
-    std::vector<emscripten::val> line1_;
+    std::vector<emscripten::val> tiles_;
+    std::vector<emscripten::val> gridLines_;
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::web

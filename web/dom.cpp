@@ -19,18 +19,22 @@ EM_JS(void, addActionListener, (emscripten::EM_VAL target, const char* type, boo
         _rutschbildRunAction(action);
     }, {capture: capture, signal: Emval.toValue(controller).signal});
 });
+
+EM_JS(double, setActionInterval, (int milliseconds, void* action), {
+    return setInterval(function() { _rutschbildRunAction(action); }, milliseconds);
+});
+
+EM_JS(void, clearActionInterval, (double id), { clearInterval(id); });
 // clang-format on
 
 } // namespace
 
-namespace rutschbild::dom {
+namespace rutschbild::web::dom {
 
 val element(const std::string& id)
 {
     return val::global("document").call<val>("getElementById", id);
 }
-
-std::string text(const val& element) { return element["textContent"].as<std::string>(); }
 
 void setText(val element, const std::string& text) { element.set("textContent", text); }
 
@@ -40,23 +44,30 @@ EventListeners::EventListeners() : abortController_(val::global("AbortController
 
 EventListeners::~EventListeners() { abortController_.call<void>("abort"); }
 
-void EventListeners::listen(const val& target, const char* type, std::function<void()> action)
-{
-    add(target, type, false, std::move(action));
-}
-
-void EventListeners::listenFirst(const val& target, const char* type,
-                                 std::function<void()> action)
-{
-    add(target, type, true, std::move(action));
-}
-
-void EventListeners::add(const val& target, const char* type, bool capture,
-                         std::function<void()> action)
+void EventListeners::listen(const val& target, const char* type, std::function<void()> action,
+                            bool first)
 {
     actions_.push_front(std::move(action));
-    addActionListener(target.as_handle(), type, capture, abortController_.as_handle(),
+    addActionListener(target.as_handle(), type, first, abortController_.as_handle(),
                       &actions_.front());
 }
 
-} // namespace rutschbild::dom
+Interval::Interval(int milliseconds, std::function<void()> tick)
+    : milliseconds_(milliseconds), tick_(std::move(tick))
+{
+}
+
+void Interval::start()
+{
+    stop();
+    id_ = setActionInterval(milliseconds_, &tick_);
+}
+
+void Interval::stop()
+{
+    if (id_ != 0)
+        clearActionInterval(id_);
+    id_ = 0;
+}
+
+} // namespace rutschbild::web::dom

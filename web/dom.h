@@ -6,19 +6,16 @@
 #include <functional>
 #include <string>
 
-// The few things the page's C++ does to the document.
-namespace rutschbild::dom {
+// The few things the page's C++ does to the document, and the ways the browser calls back:
+// JavaScript runs C++ through the exported rutschbildRunAction(action), which runs the
+// std::function<void()> that action points to.
+namespace rutschbild::web::dom {
 
 using emscripten::val;
 
 val element(const std::string& id);
-
-std::string text(const val& element);
 void setText(val element, const std::string& text);
 void setHidden(val element, bool hidden);
-
-// JavaScript calls back into C++ through the exported rutschbildRunAction(action), which runs
-// the std::function<void()> that action points to.
 
 // Runs C++ actions on DOM events for as long as it lives.
 class EventListeners {
@@ -28,15 +25,32 @@ public:
     EventListeners(const EventListeners&) = delete;
     EventListeners& operator=(const EventListeners&) = delete;
 
-    void listen(const val& target, const char* type, std::function<void()> action);
-    // Runs before the listeners of the element that was hit.
-    void listenFirst(const val& target, const char* type, std::function<void()> action);
+    // With first, the action runs before the listeners of the element that was hit.
+    void listen(const val& target, const char* type, std::function<void()> action,
+                bool first = false);
 
 private:
-    void add(const val& target, const char* type, bool capture, std::function<void()> action);
-
-    val abortController_; // aborting it removes every listener at once
+    val abortController_;                              // aborting it removes every listener at once
     std::forward_list<std::function<void()>> actions_; // stays where it is while listened to
 };
 
-} // namespace rutschbild::dom
+// A browser interval that exists only while it runs, so an idle page does no work.
+class Interval {
+public:
+    Interval(int milliseconds, std::function<void()> tick);
+    ~Interval() { stop(); }
+    Interval(const Interval&) = delete;
+    Interval& operator=(const Interval&) = delete;
+
+    void start(); // a running interval starts afresh
+    void stop();
+
+private:
+    int milliseconds_;
+    std::function<void()> tick_;
+    // The browser's interval ID. Kept as a double: IDs need not fit 32 bits (fake clocks in
+    // tests hand out IDs from 10^12 up), and a cut-off one would never stop its interval.
+    double id_ = 0;
+};
+
+} // namespace rutschbild::web::dom

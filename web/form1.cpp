@@ -1,111 +1,90 @@
 // Form1's events and the window operations on the page's controls.
 #include "form1.h"
-#include "arrangement.h"
-#include "form1_layout.h"
+#include "accessible_text.h"
+#include "layout.h"
 
 #include <string>
 
-namespace rutschbild {
+namespace rutschbild::web {
 
 using emscripten::val;
+using layout::ControlId;
 
 namespace {
 
-constexpr const char* kPictureComplete = "Das Bild ist vollständig.";
+val element(ControlId id) { return dom::element(std::string(layout::control(id).name)); }
 
 } // namespace
 
 Form1::Form1(const Clock& clock)
-    : form1_(dom::element("Form1")), lstBilder_(dom::element("lstBilder")),
-      lblStartzeit_(dom::element("lblStartzeit")), lblSpielzeit_(dom::element("lblSpielzeit")),
-      lblBewegungen_(dom::element("lblBewegungen")), announce_(dom::element("announce")),
-      farewell_(dom::element("farewell")),
-      timer1_(layout::kTimer1IntervalMilliseconds, [this] { control_.timer1Tick(); }),
+    : form1_(dom::element("Form1")), pictureList_(element(ControlId::pictureList)),
+      announce_(dom::element("announce")), farewell_(dom::element("farewell")),
+      playClock_(layout::kPlayClockIntervalMilliseconds, [this] { control_.playClockTicked(); }),
       control_(*this, clock)
 {
     connectEvents();
-    control_.Form_Load();
+    control_.load();
 }
 
 void Form1::connectEvents()
 {
     // Ahead of every click's own handler, so the first beep finds its audio context ready.
-    listeners_.listenFirst(val::global("window"), "click", [this] { beeper_.prepare(); });
+    const auto prepareAudio = [this] { beeper_.prepare(); };
+    listeners_.listen(val::global("window"), "click", prepareAudio, true);
 
-    listeners_.listen(dom::element("cmdSpiel"), "click", [this] {
+    listeners_.listen(element(ControlId::startButton), "click", [this] {
         dom::setText(announce_, "");
-        control_.cmdSpielClick();
+        control_.startClicked();
     });
-    listeners_.listen(dom::element("cmdVorschau"), "click",
-                      [this] { control_.cmdVorschauClick(); });
-    listeners_.listen(dom::element("Command1"), "click", [this] { control_.command1Click(); });
+    listeners_.listen(element(ControlId::previewButton), "click",
+                      [this] { control_.previewClicked(); });
+    listeners_.listen(element(ControlId::quitButton), "click", [this] { control_.quitClicked(); });
     // The browser checks an option on a click and on an arrow key alike; either is its Click.
-    for (int i = 0; i < 2; ++i) {
-        listeners_.listen(dom::element("optSpielart" + std::to_string(i)), "change",
-                          [this, i] { control_.optSpielartClick(i); });
+    for (std::size_t mode = 0; mode < layout::kStartModeOptions.size(); ++mode) {
+        listeners_.listen(element(layout::kStartModeOptions[mode]), "change",
+                          [this, mode] { control_.startModeClicked(static_cast<int>(mode)); });
     }
+    // The browser finds the tile under the pointer at each click, so the second click of a
+    // double click lands on whatever stands there by then.
     for (int i = 0; i < kTiles; ++i)
-        listeners_.listen(board_.tile(i), "click", [this, i] { tileClicked(i); });
+        listeners_.listen(board_.tile(i), "click", [this, i] { control_.tileClicked(i); });
     // A new choice, by mouse, touch or arrow key, is the list's Click.
-    listeners_.listen(lstBilder_, "change", [this] { control_.lstBilderClick(); });
+    listeners_.listen(pictureList_, "change", [this] { control_.pictureListClicked(); });
     listeners_.listen(dom::element("restart"), "click",
                       [] { val::global("location").call<void>("reload"); });
 }
 
-// The browser finds the tile under the pointer at each click, so the second click of a double
-// click lands on whatever stands there by then.
-void Form1::tileClicked(int tile)
+void Form1::setPictureListEnabled(bool enabled) { pictureList_.set("disabled", !enabled); }
+
+void Form1::setPlayClockRunning(bool running) { running ? playClock_.start() : playClock_.stop(); }
+
+void Form1::setMovesText(const std::string& text)
 {
-    const bool running = !control_.state().Spielende;
-    control_.imgBildClick(tile);
-    if (running && control_.state().Spielende)
-        dom::setText(announce_, kPictureComplete);
+    dom::setText(element(ControlId::movesValue), text);
 }
 
-void Form1::placeTile(int tile, int top, int left) { board_.placeTile(tile, top, left); }
-
-void Form1::setTile11Visible(bool visible) { board_.setTileVisible(kHoleTile, visible); }
-
-void Form1::setPictureListEnabled(bool enabled) { lstBilder_.set("disabled", !enabled); }
-
-void Form1::setPlayClockRunning(bool running)
+void Form1::setStartTimeText(const std::string& text)
 {
-    if (running)
-        timer1_.start();
-    else
-        timer1_.stop();
+    dom::setText(element(ControlId::startTimeValue), text);
 }
 
-void Form1::setGridLinesVisible(bool visible) { board_.setGridLinesVisible(visible); }
+void Form1::setPlayTimeText(const std::string& text)
+{
+    dom::setText(element(ControlId::playTimeValue), text);
+}
 
-std::string Form1::movesText() const { return dom::text(lblBewegungen_); }
-
-void Form1::setMovesText(const std::string& text) { dom::setText(lblBewegungen_, text); }
-
-void Form1::setStartTimeText(const std::string& text) { dom::setText(lblStartzeit_, text); }
-
-void Form1::beep() { beeper_.beep(); }
-
-int Form1::tileTop(int tile) const { return board_.tileTop(tile); }
-
-int Form1::tileLeft(int tile) const { return board_.tileLeft(tile); }
+// The polite live region: a screen reader says it once it has finished what it was saying.
+void Form1::pictureComplete() { dom::setText(announce_, std::string(kPictureCompleteText)); }
 
 void Form1::addListItem(const std::string& text)
 {
     val option = val::global("document").call<val>("createElement", std::string("option"));
     dom::setText(option, text);
-    lstBilder_.call<void>("append", option);
+    pictureList_.call<void>("append", option);
 }
 
 // An item's value is its text; the empty item that stands for "nothing selected" has none.
-std::string Form1::selectedListItemText() const { return lstBilder_["value"].as<std::string>(); }
-
-void Form1::setTilePicture(int tile, int bitmapNumber)
-{
-    board_.setTilePicture(tile, bitmapNumber);
-}
-
-void Form1::setPlayTimeText(const std::string& text) { dom::setText(lblSpielzeit_, text); }
+std::string Form1::selectedListItemText() const { return pictureList_["value"].as<std::string>(); }
 
 // A page may close only a tab that a script opened or one with nothing to go back to; asking
 // for more only earns a console warning. Where the tab stays, the window goes and a farewell
@@ -115,15 +94,10 @@ void Form1::closeWindow()
     const val window = val::global("window");
     if (window["opener"].as<bool>() || val::global("history")["length"].as<int>() <= 1)
         window.call<void>("close");
-    showFarewell();
-}
-
-void Form1::showFarewell()
-{
-    timer1_.stop();
+    playClock_.stop();
     dom::setHidden(form1_, true);
     dom::setHidden(farewell_, false);
     dom::element("restart").call<void>("focus");
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::web

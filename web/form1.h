@@ -5,11 +5,10 @@
 #include "dom.h"
 #include "front_end.h"
 #include "game_control.h"
-#include "timer.h"
 
 #include <emscripten/val.h>
 
-namespace rutschbild {
+namespace rutschbild::web {
 
 // The one window of the game as the page's #Form1. It turns the page's events into the handlers
 // of GameControl and carries out what those handlers and the game rules ask of the window.
@@ -19,41 +18,37 @@ public:
 
 private:
     void connectEvents();
-    void tileClicked(int tile);
-    void showFarewell();
 
-    // WindowOperations
-    void placeTile(int tile, int top, int left) override;
-    void setTile11Visible(bool visible) override;
+    void placeTile(int tile, int slot, int top, int left) override
+    {
+        board_.placeTile(tile, slot, top, left);
+    }
+    void setHoleTileVisible(bool visible) override { board_.setTileVisible(kHoleTile, visible); }
     void setPictureListEnabled(bool enabled) override;
     void setPlayClockRunning(bool running) override;
-    void setGridLinesVisible(bool visible) override;
-    std::string movesText() const override;
+    void setGridLinesVisible(bool visible) override { board_.setGridLinesVisible(visible); }
     void setMovesText(const std::string& text) override;
     void setStartTimeText(const std::string& text) override;
-    void beep() override;
-
-    // FrontEnd
-    int tileTop(int tile) const override;
-    int tileLeft(int tile) const override;
+    void setPlayTimeText(const std::string& text) override;
+    void beep() override { beeper_.beep(); }
+    void pictureComplete() override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
-    void setTilePicture(int tile, int bitmapNumber) override;
-    void setPlayTimeText(const std::string& text) override;
+    void setTilePicture(int tile, int bitmapNumber) override
+    {
+        board_.setTilePicture(tile, bitmapNumber);
+    }
     void closeWindow() override;
 
     emscripten::val form1_;
     Board board_;
-    emscripten::val lstBilder_;
-    emscripten::val lblStartzeit_;
-    emscripten::val lblSpielzeit_;
-    emscripten::val lblBewegungen_;
+    emscripten::val pictureList_;
     emscripten::val announce_; // tells screen readers once that the picture is complete
     emscripten::val farewell_;
-    IntervalTimer timer1_;
+    dom::Interval playClock_;
     WebAudioBeeper beeper_;
     dom::EventListeners listeners_;
     GameControl control_;
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::web

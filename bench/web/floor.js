@@ -2,7 +2,7 @@
 // the least a tile click can do to the screen. Measured against the game's own tile clicks.
 'use strict';
 
-const corner = document.getElementById('imgBild11');
+const corner = document.getElementById('tile11');
 for (const tile of document.querySelectorAll('.tile')) {
   tile.addEventListener('click', () => {
     const here = getComputedStyle(tile);

@@ -92,12 +92,12 @@ async function firstPaint(browser, url) {
     };
     new PerformanceObserver((list) => {
       seen.push(...list.getEntries());
-      if (/^imgBild/.test(seen.at(-1).element?.id)) done();
+      if (/^tile/.test(seen.at(-1).element?.id)) done();
     }).observe({ type: 'largest-contentful-paint', buffered: true });
     setTimeout(done, 3000);
   }));
   await context.close();
-  if (!/^imgBild\d+$/.test(result.element))
+  if (!/^tile\d+$/.test(result.element))
     throw new Error(`largest paints: ${result.candidates.join(', ')}; none a tile`);
   return result;
 }
@@ -107,11 +107,11 @@ async function firstPaint(browser, url) {
 const BARE = `<!DOCTYPE html>
 <html lang="de"><head><meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1"><title>bare</title></head>
-<body><button type="button" id="imgBild10" style="margin:200px 100px;width:90px;height:90px">0</button>
+<body><button type="button" id="tile10" style="margin:200px 100px;width:90px;height:90px">0</button>
 <script src="bare.js"></script></body></html>
 `;
 const BARE_JS = `'use strict';
-const button = document.getElementById('imgBild10');
+const button = document.getElementById('tile10');
 let clicks = 0;
 button.addEventListener('click', () => { button.textContent = String(++clicks); });
 `;
@@ -144,8 +144,8 @@ async function tapTimes(browser, url, taps, kind, input) {
   await page.addInitScript(watchFrames);
   await page.goto(url);
   if (kind === 'game') {
-    await page.locator('#lstBilder option', { hasText: 'Garten' }).waitFor({ state: 'attached' });
-    await page.tap('#cmdSpiel'); // also makes the audio context, which the first tap pays for
+    await page.locator('#pictureList option', { hasText: 'Garten' }).waitFor({ state: 'attached' });
+    await page.tap('#startButton'); // also makes the audio context, which the first tap pays for
   }
   await page.waitForTimeout(300);
   await page.evaluate(() => {
@@ -162,7 +162,7 @@ async function tapTimes(browser, url, taps, kind, input) {
       }
     }).observe({ type: 'event', durationThreshold: 16 });
   });
-  const tile = kind === 'game' ? '#imgBild9' : '#imgBild10';
+  const tile = kind === 'game' ? '#tile9' : '#tile10';
   for (let i = 0; i < taps; ++i) {
     await (input === 'mouse' ? page.click(tile) : page.tap(tile));
     await page.waitForTimeout(60);
@@ -172,7 +172,7 @@ async function tapTimes(browser, url, taps, kind, input) {
   const frame = await page.evaluate(() => window.framesAfterClick);
   if (frame.length !== taps) throw new Error(`${taps} taps, ${frame.length} clicks seen`);
   if (kind === 'game') {
-    const moves = await page.locator('#lblBewegungen').textContent();
+    const moves = await page.locator('#movesValue').textContent();
     if (moves !== String(taps)) throw new Error(`${taps} taps made ${moves} moves`);
   }
   await context.close();

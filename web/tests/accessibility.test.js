@@ -74,7 +74,7 @@ test('the value fields read as caption and value; list and options are named', a
   await expect(page.getByLabel('Bewegungen')).toHaveText('1');
   await expect(page.getByLabel('Startzeit')).toHaveText('9 : 5 : 7');
   await expect(page.getByLabel('Spielzeit')).toHaveCount(1);
-  for (const [selector, name, value] of [['#lblBewegungen', 'Bewegungen:', '1'], ['#lblStartzeit', 'Startzeit:', '9 : 5 : 7']]) {
+  for (const [selector, name, value] of [['#movesValue', 'Bewegungen:', '1'], ['#startTimeValue', 'Startzeit:', '9 : 5 : 7']]) {
     const node = await tree.of(selector);
     expect(node.name).toBe(name);
     expect(node.value).toBe(value); // a screen reader says "Bewegungen: 1"

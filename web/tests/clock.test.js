@@ -3,8 +3,8 @@
 const { test, expect, FIXED, openGame, boardPositions, spyOnIntervals, runningIntervals } =
   require('./support/game');
 
-const startTime = (page) => page.locator('#lblStartzeit');
-const playTime = (page) => page.locator('#lblSpielzeit');
+const startTime = (page) => page.locator('#startTimeValue');
+const playTime = (page) => page.locator('#playTimeValue');
 const start = (page) => page.getByRole('button', { name: 'Start' }).click();
 
 test('"immer anders" gives the boards of the desktop game for the same clock readings', async ({ page }) => {
@@ -92,7 +92,7 @@ test('setting the clock back or forward does not change the play time', async ({
   await expect(playTime(page)).toHaveText('0 : 2');
 });
 
-test('Timer1 runs only during a game, every half second', async ({ page }) => {
+test('the play clock runs only during a game, every half second', async ({ page }) => {
   await page.addInitScript(spyOnIntervals);
   await openGame(page);
   expect(await runningIntervals(page)).toEqual([]);

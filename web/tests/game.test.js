@@ -15,7 +15,7 @@ const {
 } = require('./support/game');
 const { solve } = require('./support/solver');
 
-const lines = (page) => page.locator('[id^="Line1_"]');
+const lines = (page) => page.locator('[id^="gridLine"]');
 
 test.beforeEach(async ({ page }) => {
   await page.addInitScript(spyOnAudio);
@@ -24,7 +24,7 @@ test.beforeEach(async ({ page }) => {
 });
 
 test('the fixed board played to the win', async ({ page }) => {
-  const moves = page.locator('#lblBewegungen');
+  const moves = page.locator('#movesValue');
   // Loaded: the whole picture, no game, no sound yet, no timer.
   expect(await boardPositions(page)).toEqual(HOME);
   await expect(lines(page).first()).toBeHidden();
@@ -42,8 +42,8 @@ test('the fixed board played to the win', async ({ page }) => {
   await expect(tile(page, 11)).toBeHidden();
   await expect(lines(page)).toHaveCount(5);
   for (const line of await lines(page).all()) await expect(line).toBeVisible();
-  await expect(page.locator('#lstBilder')).toBeDisabled();
-  await expect(page.locator('#lblStartzeit')).toHaveText(/^\d+ : \d+ : \d+$/);
+  await expect(page.locator('#pictureList')).toBeDisabled();
+  await expect(page.locator('#startTimeValue')).toHaveText(/^\d+ : \d+ : \d+$/);
   expect(await runningIntervals(page)).toEqual([500]);
 
   // A tile far from the hole does not move, beep or count.
@@ -69,7 +69,7 @@ test('the fixed board played to the win', async ({ page }) => {
   expect(await boardPositions(page)).toEqual(HOME);
   await expect(tile(page, 11)).toBeVisible();
   for (const line of await lines(page).all()) await expect(line).toBeHidden();
-  await expect(page.locator('#lstBilder')).toBeEnabled();
+  await expect(page.locator('#pictureList')).toBeEnabled();
   const sounds = await page.evaluate(() => window.audioSpy.beeps);
   expect(sounds).toHaveLength(solution.length + 3);
   const last4 = sounds.slice(-4);
@@ -90,15 +90,15 @@ test('the fixed board played to the win', async ({ page }) => {
 test('Vorschau abandons a game; the count goes on in the next', async ({ page }) => {
   await page.getByRole('button', { name: 'Start' }).click();
   await tile(page, 9).click(); // beside the hole in the fixed start
-  const startTime = await page.locator('#lblStartzeit').textContent();
+  const startTime = await page.locator('#startTimeValue').textContent();
 
   await page.getByRole('button', { name: 'Vorschau' }).click();
   expect(await boardPositions(page)).toEqual(HOME);
   await expect(tile(page, 11)).toBeVisible();
   for (const line of await lines(page).all()) await expect(line).toBeHidden();
-  await expect(page.locator('#lstBilder')).toBeEnabled();
-  await expect(page.locator('#lblBewegungen')).toHaveText('1');
-  await expect(page.locator('#lblStartzeit')).toHaveText(startTime);
+  await expect(page.locator('#pictureList')).toBeEnabled();
+  await expect(page.locator('#movesValue')).toHaveText('1');
+  await expect(page.locator('#startTimeValue')).toHaveText(startTime);
   expect(await runningIntervals(page)).toEqual([]);
 
   await tile(page, 10).click();
@@ -112,11 +112,11 @@ test('Vorschau abandons a game; the count goes on in the next', async ({ page })
   expect(await boardPositions(page)).toEqual(FIXED);
   expect(await runningIntervals(page)).toEqual([500]);
   await tile(page, 9).click();
-  await expect(page.locator('#lblBewegungen')).toHaveText('3');
+  await expect(page.locator('#movesValue')).toHaveText('3');
 });
 
 test('the picture list changes the picture between games only', async ({ page }) => {
-  const list = page.locator('#lstBilder');
+  const list = page.locator('#pictureList');
   const board = page.locator('#board');
   const kinder = await board.screenshot();
 
@@ -124,7 +124,7 @@ test('the picture list changes the picture between games only', async ({ page })
   await expect.poll(async () => (await board.screenshot()).equals(kinder)).toBe(false);
   const garten = await board.screenshot();
   expect(await boardPositions(page)).toEqual(HOME);
-  await expect(page.locator('#lblBewegungen')).toHaveText('');
+  await expect(page.locator('#movesValue')).toHaveText('');
 
   // The set stays through a game; the list cannot be changed during one.
   await page.getByRole('button', { name: 'Start' }).click();
@@ -143,12 +143,12 @@ test('a double click is two clicks, the second on the hole the tile left', async
   const moved = [...FIXED];
   [moved[9], moved[11]] = [moved[11], moved[9]];
   expect(await boardPositions(page)).toEqual(moved);
-  await expect(page.locator('#lblBewegungen')).toHaveText('1');
+  await expect(page.locator('#movesValue')).toHaveText('1');
   expect(await beeps(page)).toBe(1);
 
   // Where it stands now, a double click sends it back, and the second click again hits the hole.
   const back = await tile(page, 9).boundingBox();
   await page.mouse.dblclick(back.x + back.width / 2, back.y + back.height / 2);
   expect(await boardPositions(page)).toEqual(FIXED);
-  await expect(page.locator('#lblBewegungen')).toHaveText('2');
+  await expect(page.locator('#movesValue')).toHaveText('2');
 });

@@ -18,25 +18,25 @@ test.beforeEach(async ({ page }) => {
 });
 
 test('Tab goes through the chosen option, Vorschau, Start, the list and Tschüss', async ({ page }) => {
-  const order = ['optSpielart0', 'cmdVorschau', 'cmdSpiel', 'lstBilder', 'Command1'];
+  const order = ['fixedStartOption', 'previewButton', 'startButton', 'pictureList', 'quitButton'];
   expect(await tabStops(page, 'Tab', 5)).toEqual(order);
   expect(await tabStops(page, 'Shift+Tab', 4)).toEqual(order.slice(0, 4).reverse());
 
   // The option group is one stop: the chosen option.
-  await page.locator('#optSpielart1').check();
-  await page.locator('#Command1').focus();
-  expect(await tabStops(page, 'Shift+Tab', 4)).toEqual(['lstBilder', 'cmdSpiel', 'cmdVorschau', 'optSpielart1']);
+  await page.locator('#clockStartOption').check();
+  await page.locator('#quitButton').focus();
+  expect(await tabStops(page, 'Shift+Tab', 4)).toEqual(['pictureList', 'startButton', 'previewButton', 'clockStartOption']);
 
   // During a game the list is disabled and drops out; tiles never take the focus.
-  await page.locator('#cmdSpiel').click();
-  await page.locator('#optSpielart1').focus();
-  expect(await tabStops(page, 'Tab', 3)).toEqual(['cmdVorschau', 'cmdSpiel', 'Command1']);
+  await page.locator('#startButton').click();
+  await page.locator('#clockStartOption').focus();
+  expect(await tabStops(page, 'Tab', 3)).toEqual(['previewButton', 'startButton', 'quitButton']);
   await tile(page, 9).click();
-  expect(await focused(page)).not.toMatch(/^imgBild/);
+  expect(await focused(page)).not.toMatch(/^tile/);
 });
 
 test('Enter and Space press the focused button', async ({ page }) => {
-  await page.locator('#cmdSpiel').focus();
+  await page.locator('#startButton').focus();
   await page.keyboard.press('Enter');
   expect(await boardPositions(page)).toEqual(FIXED);
   await expect(tile(page, 11)).toBeHidden();
@@ -55,21 +55,21 @@ test('arrow keys choose the start mode', async ({ page }) => {
   await page.clock.setFixedTime('2024-05-06T10:12:34+02:00');
   await page.keyboard.press('Tab');
   await page.keyboard.press('ArrowDown');
-  await expect(page.locator('#optSpielart1')).toBeChecked();
-  expect(await focused(page)).toBe('optSpielart1');
-  await page.locator('#cmdSpiel').press('Enter');
+  await expect(page.locator('#clockStartOption')).toBeChecked();
+  expect(await focused(page)).toBe('clockStartOption');
+  await page.locator('#startButton').press('Enter');
   expect(await boardPositions(page)).toEqual([2, 8, 1, 6, 4, 10, 5, 9, 3, 11, 0, 7]);
 
-  await page.locator('#optSpielart1').press('ArrowUp');
-  await expect(page.locator('#optSpielart0')).toBeChecked();
-  await page.locator('#cmdSpiel').press('Enter');
+  await page.locator('#clockStartOption').press('ArrowUp');
+  await expect(page.locator('#fixedStartOption')).toBeChecked();
+  await page.locator('#startButton').press('Enter');
   expect(await boardPositions(page)).toEqual(FIXED);
 });
 
 test('arrow keys in the list change the picture between games', async ({ page }) => {
   const board = page.locator('#board');
   const kinder = await board.screenshot();
-  const list = page.locator('#lstBilder');
+  const list = page.locator('#pictureList');
   await list.focus();
   await page.keyboard.press('ArrowDown');
   await expect(list).toHaveValue(/Kinder/);

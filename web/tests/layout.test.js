@@ -45,39 +45,22 @@ test.describe('designed layout at 1280 x 800', () => {
       'Form1',
     );
 
-    const { rects } = layout;
-    const outside = {
-      '#Label4': rects.kLabel4,
-      '#Frame1': rects.kFrame1,
-      '#Frame2': rects.kFrame2,
-      '#cmdVorschau': rects.kCmdVorschau,
-      '#cmdSpiel': rects.kCmdSpiel,
-      '#Command1': rects.kCommand1,
-      '#Label1': rects.kLabel1,
-      '#lblStartzeit': rects.kLblStartzeit,
-      '#Label2': rects.kLabel2,
-      '#lblSpielzeit': rects.kLblSpielzeit,
-      '#Label3': rects.kLabel3,
-      '#lblBewegungen': rects.kLblBewegungen,
-      '#Shape1': rects.kShape1,
-    };
-    for (let i = 0; i < 12; ++i) outside[`#imgBild${i}`] = layout.tile(i);
-    for (const [selector, twips] of Object.entries(outside))
-      expectAt(await boxWithin(page, selector, '#Form1'), twips, selector);
-
-    // Inside the frames, places count from the frame. An option is its circle with its caption.
-    for (const [i, twips] of layout.options.entries())
-      expectAt(await boxWithin(page, `label:has(#optSpielart${i})`, '#Frame1'), twips, `optSpielart(${i})`);
-    expectAt(await boxWithin(page, '#lstBilder', '#Frame2'), rects.kLstBilder, 'lstBilder');
+    // Every control at its place; inside a frame, places count from the frame. An option is its
+    // circle with its caption.
+    for (const { selector, frame, box } of layout.controls)
+      expectAt(await boxWithin(page, selector, frame ? `#${frame}` : '#Form1'), box, selector);
+    expectAt(await boxWithin(page, '#boardOutline', '#Form1'), layout.boardOutline, 'boardOutline');
+    for (const [i, slot] of layout.slots.entries())
+      expectAt(await boxWithin(page, `#tile${i}`, '#Form1'), slot, `tile${i}`);
 
     // The grid lines, one pixel wide, show during a game.
     await page.getByRole('button', { name: 'Start' }).click();
-    for (const [i, { x1, y1, x2, y2 }] of layout.lines.entries()) {
-      const box = await boxWithin(page, `#Line1_${i}`, '#Form1');
-      expect(box.left, `Line1(${i})`).toBeCloseTo(px(x1), 2);
-      expect(box.top, `Line1(${i})`).toBeCloseTo(px(y1), 2);
-      expect(box.width, `Line1(${i})`).toBeCloseTo(Math.max(1, px(x2 - x1)), 2);
-      expect(box.height, `Line1(${i})`).toBeCloseTo(Math.max(1, px(y2 - y1)), 2);
+    for (const [i, { x1, y1, x2, y2 }] of layout.gridLines.entries()) {
+      const box = await boxWithin(page, `#gridLine${i}`, '#Form1');
+      expect(box.left, `gridLine${i}`).toBeCloseTo(px(x1), 2);
+      expect(box.top, `gridLine${i}`).toBeCloseTo(px(y1), 2);
+      expect(box.width, `gridLine${i}`).toBeCloseTo(Math.max(1, px(x2 - x1)), 2);
+      expect(box.height, `gridLine${i}`).toBeCloseTo(Math.max(1, px(y2 - y1)), 2);
     }
   });
 
@@ -86,20 +69,20 @@ test.describe('designed layout at 1280 x 800', () => {
     const favicon = await page.locator('link[rel="icon"]').first().getAttribute('href');
     expect((await page.request.get(favicon)).headers()['content-type']).toBe('image/png');
     await expect(page.locator('html')).toHaveAttribute('lang', 'de');
-    await expect(page.locator('#Frame1 legend')).toHaveText('Startposition');
-    await expect(page.locator('#Frame2 legend')).toHaveText('Bildauswahl');
-    await expect(page.locator('label:has(#optSpielart0)')).toHaveText('immer gleich');
-    await expect(page.locator('label:has(#optSpielart1)')).toHaveText('immer anders');
-    await expect(page.locator('#optSpielart0')).toBeChecked();
-    await expect(page.locator('#lstBilder option:not([hidden])')).toHaveText(['Kinder', 'Garten']);
-    await expect(page.locator('#lstBilder')).toHaveValue('');
-    await expect(page.locator('#cmdVorschau')).toHaveText('Vorschau');
-    await expect(page.locator('#cmdSpiel')).toHaveText('Start');
-    await expect(page.locator('#Command1')).toHaveText('Tschüss');
-    await expect(page.locator('#Label1')).toHaveText('Startzeit:');
-    await expect(page.locator('#Label2')).toHaveText('Spielzeit:');
-    await expect(page.locator('#Label3')).toHaveText('Bewegungen:');
-    for (const field of ['#lblStartzeit', '#lblSpielzeit', '#lblBewegungen']) {
+    await expect(page.locator('#startModeFrame legend')).toHaveText('Startposition');
+    await expect(page.locator('#pictureFrame legend')).toHaveText('Bildauswahl');
+    await expect(page.locator('label:has(#fixedStartOption)')).toHaveText('immer gleich');
+    await expect(page.locator('label:has(#clockStartOption)')).toHaveText('immer anders');
+    await expect(page.locator('#fixedStartOption')).toBeChecked();
+    await expect(page.locator('#pictureList option:not([hidden])')).toHaveText(['Kinder', 'Garten']);
+    await expect(page.locator('#pictureList')).toHaveValue('');
+    await expect(page.locator('#previewButton')).toHaveText('Vorschau');
+    await expect(page.locator('#startButton')).toHaveText('Start');
+    await expect(page.locator('#quitButton')).toHaveText('Tschüss');
+    await expect(page.locator('#startTimeCaption')).toHaveText('Startzeit:');
+    await expect(page.locator('#playTimeCaption')).toHaveText('Spielzeit:');
+    await expect(page.locator('#movesCaption')).toHaveText('Bewegungen:');
+    for (const field of ['#startTimeValue', '#playTimeValue', '#movesValue']) {
       await expect(page.locator(field)).toHaveText('');
       await expect(page.locator(field)).toHaveCSS('background-color', 'rgb(255, 255, 255)');
     }
@@ -108,26 +91,26 @@ test.describe('designed layout at 1280 x 800', () => {
       await expect(button).toHaveAttribute('type', 'button');
 
     // The credit line: blue, monospace, on one line.
-    const credit = page.locator('#Label4');
+    const credit = page.locator('#creditLabel');
     await expect(credit).not.toHaveText('');
     await expect(credit).toHaveCSS('color', 'rgb(0, 0, 255)');
     await expect(credit).toHaveCSS('font-family', /monospace/);
     const box = await credit.boundingBox();
-    expect(box.height).toBeLessThanOrEqual(px(layout.rects.kLabel4.height));
+    expect(box.height).toBeLessThanOrEqual(px(layout.controls.find((c) => c.name === 'creditLabel').box.height));
 
     // The outline in white, always; the lines in white during a game.
-    await expect(page.locator('#Shape1')).toBeVisible();
-    await expect(page.locator('#Shape1')).toHaveCSS('border-top-color', 'rgb(255, 255, 255)');
-    await expect(page.locator('#Shape1')).toHaveCSS('border-top-width', '1px');
+    await expect(page.locator('#boardOutline')).toBeVisible();
+    await expect(page.locator('#boardOutline')).toHaveCSS('border-top-color', 'rgb(255, 255, 255)');
+    await expect(page.locator('#boardOutline')).toHaveCSS('border-top-width', '1px');
     await page.getByRole('button', { name: 'Start' }).click();
-    await expect(page.locator('#Line1_0')).toHaveCSS('background-color', 'rgb(255, 255, 255)');
+    await expect(page.locator('#gridLine0')).toHaveCSS('background-color', 'rgb(255, 255, 255)');
     // Texts are whole: inside their buttons and fields, and no caption runs into its field.
     // The widest texts the fields can get.
-    await page.locator('#lblStartzeit').evaluate((field) => (field.textContent = '23 : 59 : 59'));
-    await page.locator('#lblSpielzeit').evaluate((field) => (field.textContent = '59 : 59'));
-    for (const selector of ['#cmdVorschau', '#cmdSpiel', '#Command1', '#lblStartzeit', '#lblSpielzeit', '#Label4'])
+    await page.locator('#startTimeValue').evaluate((field) => (field.textContent = '23 : 59 : 59'));
+    await page.locator('#playTimeValue').evaluate((field) => (field.textContent = '59 : 59'));
+    for (const selector of ['#previewButton', '#startButton', '#quitButton', '#startTimeValue', '#playTimeValue', '#creditLabel'])
       expect(await page.locator(selector).evaluate((e) => e.scrollWidth <= e.clientWidth), selector).toBe(true);
-    for (const [caption, field] of [['#Label1', '#lblStartzeit'], ['#Label2', '#lblSpielzeit'], ['#Label3', '#lblBewegungen']]) {
+    for (const [caption, field] of [['#startTimeCaption', '#startTimeValue'], ['#playTimeCaption', '#playTimeValue'], ['#movesCaption', '#movesValue']]) {
       const end = await page.locator(caption).evaluate((e) => e.getBoundingClientRect().left + e.scrollWidth);
       expect(end, caption).toBeLessThanOrEqual((await page.locator(field).boundingBox()).x);
     }
@@ -139,7 +122,7 @@ test('a window of exactly 650 x 502 still gets the designed layout, one pixel le
   await openGame(page);
   expect(await page.locator('#Form1').boundingBox()).toEqual({ x: 0, y: 0, width: 650, height: 502 });
   await page.setViewportSize({ width: px(layout.client.width) - 1, height: px(layout.client.height) });
-  const tile = await page.locator('#imgBild0').boundingBox();
+  const tile = await page.locator('#tile0').boundingBox();
   expect(tile.width).toBeGreaterThanOrEqual(44);
   expect(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth)).toBe(true);
 });
@@ -193,7 +176,7 @@ for (const { ratio, folder, extension } of [
       await openGame(page);
       const compare = await context.newPage(); // a blank page, free of the game's policy
       for (const [set, first] of [['Kinder', 113], ['Garten', 101]]) {
-        if (set === 'Garten') await page.locator('#lstBilder').selectOption(set);
+        if (set === 'Garten') await page.locator('#pictureList').selectOption(set);
         const bitmaps = [...Array(12).keys()].map((i) =>
           fs.readFileSync(path.join(RESOURCES, folder, `${first + i}.${extension}`)));
         // The white outline lies over the board's edge; the pixel next to it is left out too.

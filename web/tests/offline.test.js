@@ -37,18 +37,18 @@ test('a second visit plays with no network', async ({ page, context }) => {
   const fromNetwork = [];
   page.on('response', (response) => response.fromServiceWorker() || fromNetwork.push(response.url()));
   await page.reload();
-  await expect(page.locator('#lstBilder option', { hasText: 'Garten' })).toHaveCount(1);
+  await expect(page.locator('#pictureList option', { hasText: 'Garten' })).toHaveCount(1);
   expect(fromNetwork).toEqual([]);
 
   await page.getByRole('button', { name: 'Start' }).click();
   expect(await boardPositions(page)).toEqual(FIXED);
   await tile(page, 9).click();
-  await expect(page.locator('#lblBewegungen')).toHaveText('1');
+  await expect(page.locator('#movesValue')).toHaveText('1');
 
   // The other picture, never shown online, is there too.
   await page.getByRole('button', { name: 'Vorschau' }).click();
   const kinder = await page.locator('#board').screenshot();
-  await page.locator('#lstBilder').selectOption('Garten');
+  await page.locator('#pictureList').selectOption('Garten');
   await expect.poll(async () => (await page.locator('#board').screenshot()).equals(kinder)).toBe(false);
   await context.setOffline(false);
 });

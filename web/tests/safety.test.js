@@ -24,7 +24,7 @@ test('the page allows only its own files and stores nothing', async ({ page, con
   await tile(page, 9).click();
   await tile(page, 10).click();
   await page.getByRole('button', { name: 'Vorschau' }).click();
-  await page.locator('#lstBilder').selectOption('Garten');
+  await page.locator('#pictureList').selectOption('Garten');
   await page.getByRole('button', { name: 'Start' }).click();
 
   expect(violations).toEqual([]);
@@ -48,6 +48,6 @@ for (const [what, script] of [
     expect(await boardPositions(page)).toEqual(FIXED);
     await tile(page, 9).click();
     await tile(page, 9).click();
-    await expect(page.locator('#lblBewegungen')).toHaveText('2');
+    await expect(page.locator('#movesValue')).toHaveText('2');
   });
 }

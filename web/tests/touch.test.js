@@ -5,14 +5,14 @@ const { solve } = require('./support/solver');
 
 // Everything a player reads or touches.
 const CONTROLS = [
-  '#Label4', '#board', '#Frame1', 'label:has(#optSpielart0)', 'label:has(#optSpielart1)',
-  '#Frame2', '#lstBilder', '#cmdVorschau', '#cmdSpiel', '#Command1',
-  '#Label1', '#lblStartzeit', '#Label2', '#lblSpielzeit', '#Label3', '#lblBewegungen',
+  '#creditLabel', '#board', '#startModeFrame', 'label:has(#fixedStartOption)', 'label:has(#clockStartOption)',
+  '#pictureFrame', '#pictureList', '#previewButton', '#startButton', '#quitButton',
+  '#startTimeCaption', '#startTimeValue', '#playTimeCaption', '#playTimeValue', '#movesCaption', '#movesValue',
 ];
 const TARGETS = [
-  'label:has(#optSpielart0)', 'label:has(#optSpielart1)', '#lstBilder',
-  '#cmdVorschau', '#cmdSpiel', '#Command1',
-  ...[...Array(12).keys()].map((i) => `#imgBild${i}`),
+  'label:has(#fixedStartOption)', 'label:has(#clockStartOption)', '#pictureList',
+  '#previewButton', '#startButton', '#quitButton',
+  ...[...Array(12).keys()].map((i) => `#tile${i}`),
 ];
 
 for (const viewport of [{ width: 390, height: 844 }, { width: 844, height: 390 }]) {
@@ -40,7 +40,7 @@ for (const viewport of [{ width: 390, height: 844 }, { width: 844, height: 390 }
         expect(box.bottom, selector).toBeLessThanOrEqual(sizes.scrollHeight);
       }
       // Texts are whole: not clipped by their box, not running off the screen.
-      for (const selector of ['#cmdVorschau', '#cmdSpiel', '#Command1', '#Label1', '#Label2', '#Label3', 'label:has(#optSpielart1)']) {
+      for (const selector of ['#previewButton', '#startButton', '#quitButton', '#startTimeCaption', '#playTimeCaption', '#movesCaption', 'label:has(#clockStartOption)']) {
         const text = await page.locator(selector).evaluate((e) => ({
           clipped: e.scrollWidth > e.clientWidth && getComputedStyle(e).overflowX !== 'visible',
           end: e.getBoundingClientRect().left + e.scrollWidth,
@@ -69,16 +69,16 @@ for (const viewport of [{ width: 390, height: 844 }, { width: 844, height: 390 }
       expect(await boardPositions(page)).toEqual(FIXED);
       // A tap on a tile far from the hole does nothing.
       await tile(page, 1).tap();
-      await expect(page.locator('#lblBewegungen')).toHaveText('');
+      await expect(page.locator('#movesValue')).toHaveText('');
 
       const solution = solve(FIXED);
       for (const clicked of solution) await tile(page, clicked).tap();
-      await expect(page.locator('#lblBewegungen')).toHaveText(String(solution.length));
+      await expect(page.locator('#movesValue')).toHaveText(String(solution.length));
       expect(await boardPositions(page)).toEqual(HOME);
       await expect(tile(page, 11)).toBeVisible();
-      await expect(page.locator('#lstBilder')).toBeEnabled();
+      await expect(page.locator('#pictureList')).toBeEnabled();
       // No tile took the focus; tapping never zoomed the page.
-      expect(await page.evaluate(() => document.activeElement.id)).not.toMatch(/^imgBild/);
+      expect(await page.evaluate(() => document.activeElement.id)).not.toMatch(/^tile/);
       expect(await page.evaluate(() => visualViewport.scale)).toBe(1);
     });
   });

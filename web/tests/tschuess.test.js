@@ -20,10 +20,10 @@ test('where the tab stays, the game stops and says goodbye', async ({ page }) =>
   await expect(page.getByRole('button')).toHaveCount(1);
 
   await farewell.getByRole('button').click();
-  await expect(page.locator('#lstBilder option', { hasText: 'Garten' })).toHaveCount(1);
+  await expect(page.locator('#pictureList option', { hasText: 'Garten' })).toHaveCount(1);
   await expect(page.locator('#Form1')).toBeVisible();
   await expect(farewell).toBeHidden();
-  await expect(page.locator('#lblBewegungen')).toHaveText('');
+  await expect(page.locator('#movesValue')).toHaveText('');
 });
 
 test('a tab the game was opened in by another page closes', async ({ page, context }) => {

@@ -36,13 +36,13 @@ const test = base.test.extend({
   ],
 });
 
-// Opens the page and waits until the program has run Form_Load (it fills the list).
+// Opens the page and waits until the program has run its load handler (it fills the list).
 async function openGame(page, path = '/') {
   await page.goto(path);
-  await expect(page.locator('#lstBilder option', { hasText: 'Garten' })).toHaveCount(1);
+  await expect(page.locator('#pictureList option', { hasText: 'Garten' })).toHaveCount(1);
 }
 
-const tile = (page, index) => page.locator(`#imgBild${index}`);
+const tile = (page, index) => page.locator(`#tile${index}`);
 
 // Where each tile stands on the screen, as slots (row by row over four columns), read from the
 // tiles' boxes within the board; entry 11 is the hole while tile 11 is hidden.
@@ -51,7 +51,7 @@ async function boardPositions(page) {
     const board = document.getElementById('board').getBoundingClientRect();
     const position = [];
     for (let i = 0; i < 12; ++i) {
-      const box = document.getElementById(`imgBild${i}`).getBoundingClientRect();
+      const box = document.getElementById(`tile${i}`).getBoundingClientRect();
       if (box.width === 0) continue;
       const column = Math.round((box.left - board.left) / box.width);
       const row = Math.round((box.top - board.top) / box.height);
@@ -98,7 +98,7 @@ function spyOnAudio() {
 
 const beeps = (page) => page.evaluate(() => window.audioSpy.beeps.length);
 
-// Tracks the page's intervals, to tell whether Timer1 runs. Install before the page loads.
+// Tracks the page's intervals, to tell whether the play clock runs. Install before the page loads.
 function spyOnIntervals() {
   const running = (window.runningIntervals = new Map());
   const set = window.setInterval;

@@ -1,0 +1,133 @@
+// index.html: the whole window as static HTML, so the page paints the picture and every control
+// before its WebAssembly arrives. Controls come in tab order, which is then the page's own. The
+// texts are the game's own constants, none with a character that HTML would take as markup.
+#include "accessible_text.h"
+#include "game_control.h"
+#include "outside_window_texts.h"
+#include "site.h"
+
+#include <algorithm>
+
+namespace rutschbild::web {
+
+namespace {
+
+using layout::Control;
+using layout::Role;
+
+const char* const kHead = R"(<!DOCTYPE html>
+<html lang="de">
+<head>
+  <meta charset="utf-8">
+  <meta name="viewport" content="width=device-width, initial-scale=1">
+  <meta http-equiv="Content-Security-Policy"
+        content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self';
+                 img-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'">
+  <meta name="referrer" content="no-referrer">
+  <link rel="icon" href="icons/rutschbild-32.png" sizes="32x32" type="image/png">
+  <link rel="icon" href="icons/rutschbild-16.png" sizes="16x16" type="image/png">
+  <link rel="manifest" href="manifest.webmanifest">
+  <link rel="stylesheet" href="style.css">
+  <link rel="stylesheet" href="layout.css">
+  <script src="rutschbild.js" defer></script>
+  <script src="main.js" defer></script>
+)";
+
+void writeBoard(std::ostream& html)
+{
+    html << "    <div id=\"board\" role=\"group\" aria-label=\"" << kBoardName << "\">\n";
+    for (int i = 0; i < kTiles; ++i) {
+        html << "      <button type=\"button\" class=\"tile\" id=\"tile" << i
+             << "\" tabindex=\"-1\" draggable=\"false\" data-picture=\"0\" aria-label=\""
+             << tileName(i) << "\" aria-description=\"" << placeDescription(i) << "\"></button>\n";
+    }
+    for (int i = 0; i < layout::kGridLineCount; ++i)
+        html << "      <div class=\"line\" id=\"gridLine" << i << "\" hidden></div>\n";
+    html << "      <div id=\"boardOutline\"></div>\n    </div>\n";
+}
+
+// Each value under its caption: the touch layout sets them side by side.
+void writeValues(std::ostream& html)
+{
+    html << "    <div id=\"values\">\n";
+    for (const layout::ControlId id : layout::kValueLabels) {
+        const Control& value = layout::control(id);
+        const Control& caption = layout::control(value.caption);
+        html << "      <div class=\"value\">\n        <span id=\"" << caption.name << "\">"
+             << caption.text << "</span>\n        <div class=\"field\" id=\"" << value.name
+             << "\" role=\"textbox\" aria-readonly=\"true\" aria-labelledby=\"" << caption.name
+             << "\"></div>\n      </div>\n";
+    }
+    html << "    </div>\n";
+}
+
+void writeFrame(std::ostream& html, const Control& frame)
+{
+    const std::string legend = std::string(frame.name) + "Legend";
+    html << "    <fieldset id=\"" << frame.name << "\">\n      <legend id=\"" << legend << "\">"
+         << frame.text << "</legend>\n";
+    const char* checked = " checked"; // the first option is the one chosen at the start
+    for (const Control& control : layout::kControls) {
+        if (!layout::inFrame(control) || control.frame != frame.id)
+            continue;
+        if (control.role == Role::OptionButton) {
+            html << "      <label for=\"" << control.name
+                 << "\">\n        <input type=\"radio\" name=\"" << frame.name << "\" id=\""
+                 << control.name << "\"" << std::exchange(checked, "") << ">" << control.text
+                 << "</label>\n";
+        } else {
+            html << "      <select id=\"" << control.name << "\" aria-labelledby=\"" << legend
+                 << "\">\n        <option value=\"\" disabled hidden selected></option>\n"
+                 << "      </select>\n";
+        }
+    }
+    html << "    </fieldset>\n";
+}
+
+void writeControls(std::ostream& html)
+{
+    std::array controls = layout::kControls;
+    std::sort(controls.begin(), controls.end(),
+              [](const Control& a, const Control& b) { return a.tabIndex < b.tabIndex; });
+    bool valuesWritten = false;
+    for (const Control& c : controls) {
+        const bool inValues = std::any_of(
+            layout::kValueLabels.begin(), layout::kValueLabels.end(), [&](layout::ControlId id) {
+                return id == c.id || layout::control(id).caption == c.id;
+            });
+        if (layout::inFrame(c) || (inValues && std::exchange(valuesWritten, true)))
+            continue;
+        if (inValues)
+            writeValues(html);
+        else if (c.role == Role::Frame)
+            writeFrame(html, c);
+        else if (c.role == Role::Button)
+            html << "    <button type=\"button\" id=\"" << c.name << "\">" << c.text
+                 << "</button>\n";
+        else
+            html << "    <p id=\"" << c.name << "\">" << c.text << "</p>\n";
+    }
+}
+
+} // namespace
+
+void writeIndexHtml(std::ostream& html)
+{
+    // The first picture is known before the stylesheets are read: fetch it at once.
+    html << kHead << "  <meta name=\"description\" content=\"" << kGameDescription
+         << "\">\n  <title>" << layout::kWindowTitle << "</title>\n  <link rel=\"preload\" href=\""
+         << artFile(kPictureSets.front().name) << "\" as=\"image\" type=\"image/svg+xml\">\n"
+         << "</head>\n<body>\n  <main id=\"Form1\">\n";
+    writeBoard(html);
+    writeControls(html);
+    html
+        << "  </main>\n  <p id=\"announce\" class=\"visually-hidden\" aria-live=\"polite\"></p>\n"
+        << "  <section id=\"farewell\" class=\"notice\" aria-labelledby=\"farewellTitle\" hidden>\n"
+        << "    <h1 id=\"farewellTitle\">" << kFarewellTitle << "</h1>\n"
+        << "    <p>" << kFarewellText << "</p>\n"
+        << "    <button type=\"button\" id=\"restart\">" << kPlayAgainText << "</button>\n"
+        << "  </section>\n  <p id=\"loadFailure\" class=\"notice\" role=\"alert\" hidden>"
+        << kLoadFailureText << "</p>\n</body>\n</html>\n";
+}
+
+} // namespace rutschbild::web
