@@ -2,8 +2,8 @@
 // their places, with their texts, fonts and icon, and the "Kinder" tile bitmaps shown by plain
 // labels. No game behind it: what is left between this window and the game is the game's own.
 // The grid lines are left out, as the game hides them until a game starts.
-#include "form1_layout.h"
-#include "pixel_rect.h"
+#include "convert.h"
+#include "layout.h"
 #include "tile_pictures.h"
 
 #include <QApplication>
@@ -15,10 +15,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <map>
+
 namespace {
 
 namespace layout = rutschbild::layout;
-using rutschbild::pixels;
+using rutschbild::qt::pixels;
 
 class Outline final : public QWidget {
 public:
@@ -76,40 +78,52 @@ int main(int argc, char* argv[])
     font.setPixelSize(10);
     font.setStretch(94);
     window.setFont(font);
-    window.setWindowIcon(rutschbild::programIcon());
+    window.setWindowIcon(rutschbild::qt::programIcon());
 
-    for (int i = 0; i < 12; ++i)
-        place(new QLabel(&window), layout::tile(i))->setPixmap(rutschbild::tileBitmap(113 + i));
-    place(new Outline(&window), layout::kShape1);
+    for (int i = 0; i < rutschbild::kTiles; ++i)
+        place(new QLabel(&window), layout::slotBox(i))
+            ->setPixmap(rutschbild::qt::tileBitmap(113 + i));
+    place(new Outline(&window), layout::kBoardOutline);
 
-    label(QStringLiteral("Startzeit:"), layout::kLabel1, &window);
-    label(QString(), layout::kLblStartzeit, &window, true);
-    label(QStringLiteral("Spielzeit:"), layout::kLabel2, &window);
-    label(QString(), layout::kLblSpielzeit, &window, true);
-    label(QString(), layout::kLblBewegungen, &window, true);
-    label(QStringLiteral("Bewegungen:"), layout::kLabel3, &window);
-    QLabel* credit = label(QStringLiteral("Rutschbild 1.0 – © 2026 das Rutschbild-Team"),
-                           layout::kLabel4, &window);
+    std::map<layout::ControlId, QWidget*> made;
+    for (const layout::Control& control : layout::kControls) {
+        QWidget* parent = layout::inFrame(control) ? made.at(control.frame) : &window;
+        const QString text = QString::fromUtf8(control.text.data(), qsizetype(control.text.size()));
+        QWidget* widget = nullptr;
+        switch (control.role) {
+        case layout::Role::Label:
+        case layout::Role::ValueLabel:
+            widget = label(text, control.box, parent, control.role == layout::Role::ValueLabel);
+            break;
+        case layout::Role::Frame:
+            widget = place(new QGroupBox(text, parent), control.box);
+            break;
+        case layout::Role::OptionButton:
+            widget = place(new QRadioButton(text, parent), control.box);
+            break;
+        case layout::Role::ListBox: {
+            auto* list = place(new QListWidget(parent), control.box);
+            list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            for (const QString& item : {QStringLiteral("Kinder"), QStringLiteral("Garten")})
+                (new QListWidgetItem(item, list))
+                    ->setSizeHint(QSize(0, list->height() - 2 * list->frameWidth()));
+            widget = list;
+            break;
+        }
+        case layout::Role::Button:
+            widget = place(new QPushButton(text, parent), control.box);
+            break;
+        }
+        made[control.id] = widget;
+    }
+    QWidget* credit = made.at(layout::ControlId::creditLabel);
     credit->setFont(creditFont());
     QPalette blue = credit->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     credit->setPalette(blue);
-
-    auto* pictures = place(new QGroupBox(QStringLiteral("Bildauswahl"), &window), layout::kFrame2);
-    auto* list = place(new QListWidget(pictures), layout::kLstBilder);
-    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (const QString& text : {QStringLiteral("Kinder"), QStringLiteral("Garten")})
-        (new QListWidgetItem(text, list))->setSizeHint(QSize(0, list->height() - 2 * list->frameWidth()));
-
-    auto* start = place(new QGroupBox(QStringLiteral("Startposition"), &window), layout::kFrame1);
-    auto* same = place(new QRadioButton(QStringLiteral("immer gleich"), start), layout::kOptSpielart[0]);
-    place(new QRadioButton(QStringLiteral("immer anders"), start), layout::kOptSpielart[1]);
+    auto* same = static_cast<QRadioButton*>(made.at(layout::kStartModeOptions[0]));
     same->setChecked(true);
-
-    place(new QPushButton(QStringLiteral("Vorschau"), &window), layout::kCmdVorschau);
-    place(new QPushButton(QStringLiteral("Start"), &window), layout::kCmdSpiel);
-    place(new QPushButton(QStringLiteral("Tschüss"), &window), layout::kCommand1);
     same->setFocus();
 
     window.show();

@@ -102,7 +102,8 @@ int main(int argc, char* argv[])
         while (Clock::now() - start < std::chrono::seconds(1)) {
             if (grab(display, window, v[4], v[5], v[6], v[7]) != before) {
                 micros = static_cast<long>(
-                    std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count());
+                    std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start)
+                        .count());
                 break;
             }
             std::this_thread::sleep_for(std::chrono::microseconds(500));

@@ -58,7 +58,8 @@ bool named(Display* display, Window window, const char* title)
 
 long micros(Clock::time_point from, Clock::time_point to)
 {
-    return static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(to - from).count());
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::microseconds>(to - from).count());
 }
 
 // Waits for the next event, at most until the deadline; false at the deadline or when the
@@ -94,7 +95,8 @@ int main(int argc, char* argv[])
     XSelectInput(display, root, SubstructureNotifyMask);
     XWindowAttributes screen{};
     XGetWindowAttributes(display, root, &screen);
-    const Image before(XGetImage(display, root, 0, 0, screen.width, screen.height, AllPlanes, ZPixmap));
+    const Image before(
+        XGetImage(display, root, 0, 0, screen.width, screen.height, AllPlanes, ZPixmap));
     XSync(display, False);
 
     const Clock::time_point start = Clock::now();

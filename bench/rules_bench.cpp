@@ -1,4 +1,5 @@
-// The game rules alone, without a window: a tile click with its solved check, and Zufall.
+// The game rules alone, without a window: a tile click with its solved check, and the start
+// arrangement.
 #include "game.h"
 
 #include <benchmark/benchmark.h>
@@ -8,21 +9,23 @@
 namespace rutschbild {
 namespace {
 
-// Keeps only the move count, which the rules read back; everything else is dropped.
-class NullWindow final : public WindowOperations {
+// Drops everything the rules ask of a window.
+class NullWindow final : public FrontEnd {
 public:
-    void placeTile(int, int, int) override {}
-    void setTile11Visible(bool) override {}
+    void placeTile(int, int, int, int) override {}
+    void setHoleTileVisible(bool) override {}
     void setPictureListEnabled(bool) override {}
     void setPlayClockRunning(bool) override {}
     void setGridLinesVisible(bool) override {}
-    std::string movesText() const override { return moves_; }
-    void setMovesText(const std::string& text) override { moves_ = text; }
+    void setMovesText(const std::string&) override {}
     void setStartTimeText(const std::string&) override {}
+    void setPlayTimeText(const std::string&) override {}
     void beep() override {}
-
-private:
-    std::string moves_;
+    void pictureComplete() override {}
+    void addListItem(const std::string&) override {}
+    std::string selectedListItemText() const override { return {}; }
+    void setTilePicture(int, int) override {}
+    void closeWindow() override {}
 };
 
 // Steps one second per reading, so the clock-derived start runs through all 3,600 readings.
@@ -42,16 +45,15 @@ private:
 struct Board {
     Board()
     {
-        for (int slot = 0; slot < kTiles; ++slot)
-            game.recordSlotPlace(slot, 600 + 1695 * (slot / 4), 120 + 1905 * (slot % 4));
-        game.setSpielende(true);
+        game.recordSlotPlaces();
+        game.setGameOver(true);
     }
 
     void start(int mode)
     {
-        game.setSpielart(mode);
-        game.Zufall();
-        game.setSpielende(false);
+        game.setStartMode(mode);
+        game.chooseStartArrangement();
+        game.setGameOver(false);
     }
 
     NullWindow window;
@@ -66,8 +68,8 @@ void BM_TileClickThatMoves(benchmark::State& state)
     Board board;
     board.start(0);
     for (auto _ : state) {
-        board.game.tileClick(9);
-        benchmark::DoNotOptimize(board.game.state().Position);
+        board.game.clickTile(9);
+        benchmark::DoNotOptimize(board.game.state().tileSlots);
     }
 }
 BENCHMARK(BM_TileClickThatMoves);
@@ -78,33 +80,33 @@ void BM_TileClickThatDoesNotMove(benchmark::State& state)
     Board board;
     board.start(0);
     for (auto _ : state) {
-        board.game.tileClick(1);
-        benchmark::DoNotOptimize(board.game.state().Position);
+        board.game.clickTile(1);
+        benchmark::DoNotOptimize(board.game.state().tileSlots);
     }
 }
 BENCHMARK(BM_TileClickThatDoesNotMove);
 
-void BM_ZufallImmerGleich(benchmark::State& state)
+void BM_FixedStartArrangement(benchmark::State& state)
 {
     Board board;
-    board.game.setSpielart(0);
+    board.game.setStartMode(0);
     for (auto _ : state) {
-        board.game.Zufall();
-        benchmark::DoNotOptimize(board.game.state().Position);
+        board.game.chooseStartArrangement();
+        benchmark::DoNotOptimize(board.game.state().tileSlots);
     }
 }
-BENCHMARK(BM_ZufallImmerGleich);
+BENCHMARK(BM_FixedStartArrangement);
 
-void BM_ZufallImmerAnders(benchmark::State& state)
+void BM_ClockStartArrangement(benchmark::State& state)
 {
     Board board;
-    board.game.setSpielart(1);
+    board.game.setStartMode(1);
     for (auto _ : state) {
-        board.game.Zufall();
-        benchmark::DoNotOptimize(board.game.state().Position);
+        board.game.chooseStartArrangement();
+        benchmark::DoNotOptimize(board.game.state().tileSlots);
     }
 }
-BENCHMARK(BM_ZufallImmerAnders);
+BENCHMARK(BM_ClockStartArrangement);
 
 } // namespace
 } // namespace rutschbild

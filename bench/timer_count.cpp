@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
     const rutschbild::SystemClock clock;
-    rutschbild::Form1 form(clock);
+    rutschbild::qt::Form1 form(clock);
     form.show();
     rutschbild::testing::WindowProbe probe(form);
 

@@ -11,6 +11,8 @@
 namespace rutschbild {
 namespace {
 
+using qt::Form1;
+
 using testing::WindowProbe;
 
 // Counts the paint events a widget receives, to show that a repaint really happened.

@@ -19,9 +19,9 @@ struct TwipPoint {
 
 // Everything the window remembers between events. Starts all zero, like a new window.
 struct GameState {
-    Arrangement tileSlots{};                     // by tile: its slot; entry 11 is the hole
+    Arrangement tileSlots{};                    // by tile: its slot; entry 11 is the hole
     std::array<TwipPoint, kTiles> slotPlaces{}; // by slot: where a tile there stands
-    bool gameOver = false;                       // true while no game runs
+    bool gameOver = false;                      // true while no game runs
     StartMode startMode = StartMode::fixed;
     std::uint64_t moveCount = 0; // across games, for as long as the window is open
     LocalDateTime startTime{};

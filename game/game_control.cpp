@@ -62,7 +62,8 @@ void GameControl::playClockTicked()
 {
     // One reading of a clock that nobody can set: minute and second always belong together, and
     // changing the system time during a game cannot make the play time jump or go negative.
-    const std::int64_t elapsed = clock_.monotonicMilliseconds() - state().startMonotonicMilliseconds;
+    const std::int64_t elapsed =
+        clock_.monotonicMilliseconds() - state().startMonotonicMilliseconds;
     frontEnd_.setPlayTimeText(playTimeText(elapsed));
 }
 

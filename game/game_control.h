@@ -17,7 +17,7 @@ struct PictureSet {
 };
 
 // In the picture list's order; the first is on the board when the window opens.
-constexpr std::array<PictureSet, 2> kPictureSets{{{"Kinder", 113}, {"Garten", 101}}};
+inline constexpr std::array<PictureSet, 2> kPictureSets{{{"Kinder", 113}, {"Garten", 101}}};
 
 // The handlers of the window: what each event does, told to a front end that owns the controls
 // and delivers the events one at a time.

@@ -26,7 +26,9 @@ constexpr TwipRect slotBox(int slot)
     return {kBoardLeft + kTileWidth * columnOf(slot), kBoardTop + kTileHeight * rowOf(slot),
             kTileWidth, kTileHeight};
 }
-constexpr TwipRect kBoard{kBoardLeft, kBoardTop, kTileWidth * kColumns, kTileHeight * kRows};
+constexpr int kBoardWidth = kTileWidth * kColumns;
+constexpr int kBoardHeight = kTileHeight * kRows;
+constexpr TwipRect kBoard{kBoardLeft, kBoardTop, kBoardWidth, kBoardHeight};
 
 struct TwipLine {
     int x1 = 0;
@@ -85,7 +87,7 @@ constexpr std::string_view kCreditText = "Rutschbild 1.0 – © 2026 das Rutschb
 // In stacking order, the lowest first: a front end that creates them in this order stacks them
 // as designed. The board lies below them all.
 // clang-format off
-constexpr std::array<Control, 15> kControls{{
+inline constexpr std::array<Control, 15> kControls{{
     {ControlId::startTimeCaption, "startTimeCaption", Role::Label, "Startzeit:", {240, 5760, 735, 255}, 5},
     {ControlId::startTimeValue, "startTimeValue", Role::ValueLabel, "", {1320, 5760, 855, 255}, 6,
      ControlId::startTimeValue, ControlId::startTimeCaption},

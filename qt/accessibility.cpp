@@ -5,11 +5,11 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 namespace {
 
-constexpr char kValueLabel[] = "rutschbildValueLabel";
+constexpr char kLabelRole[] = "rutschbildLabelRole";
 
 // A tile is a button: its press action is the tile's click, with all the rules of a click.
 class TileAccessible final : public QAccessibleWidget {
@@ -25,13 +25,11 @@ public:
     }
 };
 
-// A value label reads as its own text alone. While it is empty, Qt's label would borrow the words
+// A marked label reads as its own text alone. While it is empty, Qt's label would borrow the words
 // of the caption that labels it, and a screen reader would read the caption twice.
-class ValueLabelAccessible final : public QAccessibleWidget {
+class LabelAccessible final : public QAccessibleWidget {
 public:
-    explicit ValueLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    LabelAccessible(QLabel* label, QAccessible::Role role) : QAccessibleWidget(label, role) {}
 
     QString text(QAccessible::Text kind) const override
     {
@@ -42,7 +40,7 @@ public:
 };
 
 // The window leaves the controls hidden on screen out of its children too: tile 11 during a
-// game, the grid lines outside one.
+// game, the grid lines outside one, the notification until the picture is complete.
 class Form1Accessible final : public QAccessibleWidget {
 public:
     explicit Form1Accessible(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
@@ -77,11 +75,12 @@ private:
 
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("rutschbild::TileImage"))
+    if (className == QLatin1String("rutschbild::qt::TileImage"))
         return new TileAccessible(static_cast<TileImage*>(object));
-    if (className == QLatin1String("QLabel") && object->property(kValueLabel).toBool())
-        return new ValueLabelAccessible(static_cast<QLabel*>(object));
-    if (className == QLatin1String("rutschbild::Form1"))
+    if (const QVariant role = object->property(kLabelRole); role.isValid())
+        return new LabelAccessible(static_cast<QLabel*>(object),
+                                   static_cast<QAccessible::Role>(role.toInt()));
+    if (className == QLatin1String("rutschbild::qt::Form1"))
         return new Form1Accessible(static_cast<QWidget*>(object));
     return nullptr;
 }
@@ -94,14 +93,9 @@ void installAccessibleInterfaces()
     (void)installed;
 }
 
-void markAsValueLabel(QLabel* label)
+void markLabel(QLabel* label, QAccessible::Role role)
 {
-    label->setProperty(kValueLabel, true);
+    label->setProperty(kLabelRole, static_cast<int>(role));
 }
 
-QString slotDescription(int slot)
-{
-    return QStringLiteral("Reihe %1, Spalte %2").arg(slot / 4 + 1).arg(slot % 4 + 1);
-}
-
-} // namespace rutschbild
+} // namespace rutschbild::qt

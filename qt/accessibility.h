@@ -1,21 +1,18 @@
 #pragma once
 
-#include <QString>
+#include <QAccessible>
 
 class QLabel;
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 // Makes screen readers and automation tools see Form1 as a player sees it: each tile a button
 // named after its piece that a press action clicks, hidden tiles left out. Installed once per
 // program; harmless to call again.
 void installAccessibleInterfaces();
 
-// Makes a label one that shows a value: to assistive tools its name is its text, also while empty.
-// QLabel itself reports each new text as a new name.
-void markAsValueLabel(QLabel* label);
+// Gives a label this role, and its text as its name also while empty: a value label (StaticText)
+// or one that is news when it shows (Notification). QLabel reports each new text as a new name.
+void markLabel(QLabel* label, QAccessible::Role role);
 
-// "Reihe R, Spalte S" of a slot, counted from 1 as a person counts.
-QString slotDescription(int slot);
-
-} // namespace rutschbild
+} // namespace rutschbild::qt

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 BoardLine::BoardLine(const QRect& pixels, QWidget* parent) : QWidget(parent)
 {
@@ -10,10 +10,7 @@ BoardLine::BoardLine(const QRect& pixels, QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void BoardLine::paintEvent(QPaintEvent*)
-{
-    QPainter(this).fillRect(rect(), Qt::white);
-}
+void BoardLine::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), Qt::white); }
 
 BoardOutline::BoardOutline(const QRect& pixels, QWidget* parent) : QWidget(parent)
 {
@@ -32,4 +29,4 @@ void BoardOutline::paintEvent(QPaintEvent*)
     painter.fillRect(right, 0, 1, height(), Qt::white);
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

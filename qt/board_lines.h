@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
-// The white lines drawn over the board: Line1(i) and the outline Shape1. Clicks pass through
+// The white lines drawn over the board: the grid lines and the outline. Clicks pass through
 // them to the tiles below.
 class BoardLine final : public QWidget {
 public:
@@ -24,4 +24,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

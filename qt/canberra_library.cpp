@@ -4,7 +4,7 @@
 
 #include <type_traits>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 void CanberraLibrary::Closer::operator()(void* handle) const { dlclose(handle); }
 
@@ -17,18 +17,17 @@ CanberraLibrary::CanberraLibrary()
             dlsym(handle_.get(), name));
         return function != nullptr;
     };
-    if (!handle_ || !(find(contextCreate, "ca_context_create") &&
-                      find(contextDestroy, "ca_context_destroy") &&
-                      find(contextChangeProps, "ca_context_change_props") &&
-                      find(contextOpen, "ca_context_open") &&
-                      find(contextPlayFull, "ca_context_play_full") &&
-                      find(proplistCreate, "ca_proplist_create") &&
-                      find(proplistDestroy, "ca_proplist_destroy") &&
-                      find(proplistSets, "ca_proplist_sets") && find(errorText, "ca_strerror"))) {
+    if (!handle_ ||
+        !(find(contextCreate, "ca_context_create") && find(contextDestroy, "ca_context_destroy") &&
+          find(contextChangeProps, "ca_context_change_props") &&
+          find(contextOpen, "ca_context_open") && find(contextPlayFull, "ca_context_play_full") &&
+          find(proplistCreate, "ca_proplist_create") &&
+          find(proplistDestroy, "ca_proplist_destroy") && find(proplistSets, "ca_proplist_sets") &&
+          find(errorText, "ca_strerror"))) {
         const char* reason = dlerror();
         error_ = reason ? reason : "libcanberra.so.0 is incomplete";
         handle_.reset();
     }
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 // libcanberra, opened at the first beep rather than linked: with the six libraries it brings along
 // it would cost every start some 300 KiB and part of a millisecond before any sound is asked for.
@@ -36,4 +36,4 @@ private:
     std::string error_;
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 namespace {
 
@@ -148,8 +148,8 @@ void EventSoundPlayer::warnOnce(const char* reason)
 void EventSoundPlayer::finished(ca_context*, unsigned id, int, void* self)
 {
     auto* player = static_cast<EventSoundPlayer*>(self);
-    QMetaObject::invokeMethod(player, [player, id] { player->playAfter(id); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        player, [player, id] { player->playAfter(id); }, Qt::QueuedConnection);
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

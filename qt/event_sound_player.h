@@ -9,7 +9,7 @@
 
 struct ca_context;
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 class CanberraLibrary;
 
@@ -42,7 +42,7 @@ private:
 
     std::function<void()> fallBack_;
     QTimer spacing_;
-    QElapsedTimer sinceFailure_; // invalid until a sound fails
+    QElapsedTimer sinceFailure_;               // invalid until a sound fails
     std::unique_ptr<CanberraLibrary> library_; // opened at the first beep; outlives context_
     std::unique_ptr<ca_context, ContextDeleter> context_;
     int waiting_ = 0;
@@ -51,4 +51,4 @@ private:
     bool warned_ = false;
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

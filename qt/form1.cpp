@@ -1,24 +1,43 @@
-// Form1's events and the window operations on its controls.
+// Form1's events and what the game asks of its controls.
 #include "form1.h"
 #include "accessibility.h"
+#include "accessible_text.h"
 #include "board_lines.h"
-#include "form1_layout.h"
-#include "keyboard.h"
+#include "convert.h"
+#include "failure_texts.h"
 #include "system_beep.h"
 #include "tile_image.h"
 #include "tile_pictures.h"
-#include "twips.h"
 
-#include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
-#include <cassert>
+#include <cstdio>
+#include <cstdlib>
 
-namespace rutschbild {
+namespace rutschbild::qt {
+
+namespace {
+
+// The program's pictures are part of it: without one it cannot go on. The message goes on screen
+// where there is one (the headless platforms have nobody to close it) and to stderr, with what
+// failed; then the program ends at once, as destructors run under a half-built window could fail.
+[[noreturn]] void failToLoad(const QString& what)
+{
+    const QString text = toQString(kPictureFailureText);
+    std::fprintf(stderr, "rutschbild: %s (%s)\n", qUtf8Printable(text), qUtf8Printable(what));
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        QMessageBox::critical(nullptr, toQString(layout::kWindowTitle), text);
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
 
 Form1::Form1(const Clock& clock, QWidget* parent)
     : Form1(clock, std::make_unique<CanberraBeeper>(), nullptr, parent)
@@ -30,8 +49,7 @@ Form1::Form1(const Clock& clock, Beeper& beeper, QWidget* parent)
 {
 }
 
-Form1::Form1(const Clock& clock, std::unique_ptr<Beeper> ownBeeper, Beeper* beeper,
-             QWidget* parent)
+Form1::Form1(const Clock& clock, std::unique_ptr<Beeper> ownBeeper, Beeper* beeper, QWidget* parent)
     : QWidget(parent), ownBeeper_(std::move(ownBeeper)), beeper_(beeper ? *beeper : *ownBeeper_),
       control_(*this, clock)
 {
@@ -40,127 +58,121 @@ Form1::Form1(const Clock& clock, std::unique_ptr<Beeper> ownBeeper, Beeper* beep
     installAccessibleInterfaces();
     createControls();
     setWindowIcon(programIcon());
-    installKeyboardHandling(optSpielart_, {cmdVorschau_, cmdSpiel_, command1_});
-    describeForAssistiveTools();
+    for (int i = 0; i < kTiles; ++i) {
+        tiles_[i]->setAccessibleName(toQString(tileName(i)));
+        tiles_[i]->setAccessibleDescription(toQString(placeDescription(i)));
+    }
     connectEvents();
-    control_.Form_Load();
+    control_.load();
 }
 
 Form1::~Form1() = default;
 
 void Form1::connectEvents()
 {
-    connect(cmdSpiel_, &QPushButton::clicked, this, [this] { control_.cmdSpielClick(); });
-    connect(cmdVorschau_, &QPushButton::clicked, this, [this] { control_.cmdVorschauClick(); });
-    connect(command1_, &QPushButton::clicked, this, [this] { control_.command1Click(); });
-    for (int i = 0; i < 2; ++i) {
-        connect(optSpielart_[i], &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked)
-                control_.optSpielartClick(i);
-        });
+    using layout::ControlId;
+    const auto onClick = [this](ControlId id, void (GameControl::*handler)()) {
+        connect(widget<QPushButton>(id), &QPushButton::clicked, this,
+                [this, handler] { (control_.*handler)(); });
+    };
+    onClick(ControlId::startButton, &GameControl::startClicked);
+    onClick(ControlId::previewButton, &GameControl::previewClicked);
+    onClick(ControlId::quitButton, &GameControl::quitClicked);
+    for (int i = 0; i < static_cast<int>(layout::kStartModeOptions.size()); ++i) {
+        connect(widget<QRadioButton>(layout::kStartModeOptions[i]), &QRadioButton::toggled, this,
+                [this, i](bool checked) {
+                    if (checked)
+                        control_.startModeClicked(i);
+                });
     }
-    for (TileImage* tile : imgBild_)
-        connect(tile, &TileImage::clicked, this, [this](int i) { control_.imgBildClick(i); });
-    // A new selection, by mouse or by the arrow keys, is the list's Click.
-    connect(lstBilder_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!lstBilder_->selectedItems().isEmpty())
-            control_.lstBilderClick();
+    for (TileImage* tile : tiles_)
+        connect(tile, &TileImage::clicked, this, [this](int i) { control_.tileClicked(i); });
+    // A new selection, by mouse or by the arrow keys, is the list's click.
+    auto* list = widget<QListWidget>(ControlId::pictureList);
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+        if (!list->selectedItems().isEmpty())
+            control_.pictureListClicked();
     });
-    connect(timer1_, &QTimer::timeout, this, [this] { control_.timer1Tick(); });
+    connect(playClock_, &QTimer::timeout, this, [this] { control_.playClockTicked(); });
 }
 
-void Form1::describeForAssistiveTools()
+// The tile's new place goes to screen readers too; they hear of the change.
+void Form1::placeTile(int tile, int slot, int top, int left)
 {
-    for (int i = 0; i < 12; ++i) {
-        imgBild_[i]->setAccessibleName(QStringLiteral("Bildteil %1").arg(i + 1));
-        describeTilePlace(i);
-    }
-    // No accessible name of their own for the value labels (they were marked as such when made):
-    // it would hide their text, and QLabel would no longer report a new text. The caption beside
-    // each is its label.
-    label1_->setBuddy(lblStartzeit_);
-    label2_->setBuddy(lblSpielzeit_);
-    label3_->setBuddy(lblBewegungen_);
-    lstBilder_->setAccessibleName(QStringLiteral("Bildauswahl"));
-    frame1_->setAccessibleName(QStringLiteral("Startposition"));
+    tiles_[tile]->move(pixels(left), pixels(top));
+    tiles_[tile]->setAccessibleDescription(toQString(placeDescription(slot)));
 }
 
-// Where a tile stands now, for screen readers; they hear of the change.
-void Form1::describeTilePlace(int tile)
+void Form1::setHoleTileVisible(bool visible) { tiles_[kHoleTile]->setVisible(visible); }
+
+void Form1::setPictureListEnabled(bool enabled)
 {
-    const QPoint place = imgBild_[tile]->pos();
-    const int column = (place.x() - pixels(layout::kBoardLeft)) / pixels(layout::kTileWidth);
-    const int row = (place.y() - pixels(layout::kBoardTop)) / pixels(layout::kTileHeight);
-    imgBild_[tile]->setAccessibleDescription(slotDescription(4 * row + column));
+    widget(layout::ControlId::pictureList)->setEnabled(enabled);
 }
-
-void Form1::placeTile(int tile, int top, int left)
-{
-    imgBild_[tile]->move(pixels(left), pixels(top));
-    describeTilePlace(tile);
-}
-
-void Form1::setTile11Visible(bool visible) { imgBild_[11]->setVisible(visible); }
-
-void Form1::setPictureListEnabled(bool enabled) { lstBilder_->setEnabled(enabled); }
 
 void Form1::setPlayClockRunning(bool running)
 {
-    if (running)
-        timer1_->start();
-    else
-        timer1_->stop();
+    if (running) {
+        announcer_->hide(); // the last game's news is old now
+        playClock_->start();
+    } else {
+        playClock_->stop();
+    }
 }
 
 void Form1::setGridLinesVisible(bool visible)
 {
-    for (BoardLine* line : line1_)
+    for (BoardLine* line : gridLines_)
         line->setVisible(visible);
 }
 
-std::string Form1::movesText() const { return lblBewegungen_->text().toStdString(); }
-
 void Form1::setMovesText(const std::string& text)
 {
-    lblBewegungen_->setText(QString::fromStdString(text));
+    widget<QLabel>(layout::ControlId::movesValue)->setText(toQString(text));
 }
 
 void Form1::setStartTimeText(const std::string& text)
 {
-    lblStartzeit_->setText(QString::fromStdString(text));
+    widget<QLabel>(layout::ControlId::startTimeValue)->setText(toQString(text));
+}
+
+void Form1::setPlayTimeText(const std::string& text)
+{
+    widget<QLabel>(layout::ControlId::playTimeValue)->setText(toQString(text));
 }
 
 void Form1::beep() { beeper_.beep(); }
 
-int Form1::tileTop(int tile) const { return twips(imgBild_[tile]->y()); }
-
-int Form1::tileLeft(int tile) const { return twips(imgBild_[tile]->x()); }
+// Showing a notification is what screen readers on Linux read out unasked.
+void Form1::pictureComplete()
+{
+    announcer_->setText(toQString(kPictureCompleteText));
+    announcer_->show();
+}
 
 void Form1::addListItem(const std::string& text)
 {
-    auto* item = new QListWidgetItem(QString::fromStdString(text), lstBilder_);
+    auto* list = widget<QListWidget>(layout::ControlId::pictureList);
+    auto* item = new QListWidgetItem(toQString(text), list);
     // One item fills the list's one line, so exactly one shows at a time.
-    item->setSizeHint(QSize(0, lstBilder_->height() - 2 * lstBilder_->frameWidth()));
+    item->setSizeHint(QSize(0, list->height() - 2 * list->frameWidth()));
 }
 
 std::string Form1::selectedListItemText() const
 {
-    const QList<QListWidgetItem*> selected = lstBilder_->selectedItems();
+    const QList<QListWidgetItem*> selected =
+        widget<QListWidget>(layout::ControlId::pictureList)->selectedItems();
     return selected.isEmpty() ? std::string() : selected.front()->text().toStdString();
 }
 
 void Form1::setTilePicture(int tile, int bitmapNumber)
 {
     const QPixmap picture = tileBitmap(bitmapNumber);
-    assert(!picture.isNull());
-    imgBild_[tile]->setPicture(picture, [bitmapNumber] { return tilePicture2x(bitmapNumber); });
-}
-
-void Form1::setPlayTimeText(const std::string& text)
-{
-    lblSpielzeit_->setText(QString::fromStdString(text));
+    if (picture.isNull())
+        failToLoad(QStringLiteral("tile bitmap %1").arg(bitmapNumber));
+    tiles_[tile]->setPicture(picture, [bitmapNumber] { return tilePicture2x(bitmapNumber); });
 }
 
 void Form1::closeWindow() { close(); }
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

@@ -2,24 +2,20 @@
 
 #include "front_end.h"
 #include "game_control.h"
+#include "layout.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
-class QGroupBox;
 class QLabel;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 class QTimer;
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 class Beeper;
 class BoardLine;
-class BoardOutline;
 class TileImage;
 
 // The one window of the game. It owns the controls, turns their events into the handlers of
@@ -36,55 +32,42 @@ private:
     Form1(const Clock& clock, std::unique_ptr<Beeper> ownBeeper, Beeper* beeper, QWidget* parent);
 
     void createControls();
+    QWidget* createControl(const layout::Control& control);
     void createBoard();
     void setFocusChain();
     void connectEvents();
     void describeForAssistiveTools();
-    void describeTilePlace(int tile);
+    template <typename Widget = QWidget>
+    Widget* widget(layout::ControlId id) const
+    {
+        return static_cast<Widget*>(controls_[static_cast<std::size_t>(id)]);
+    }
 
-    // WindowOperations
-    void placeTile(int tile, int top, int left) override;
-    void setTile11Visible(bool visible) override;
+    void placeTile(int tile, int slot, int top, int left) override;
+    void setHoleTileVisible(bool visible) override;
     void setPictureListEnabled(bool enabled) override;
     void setPlayClockRunning(bool running) override;
     void setGridLinesVisible(bool visible) override;
-    std::string movesText() const override;
     void setMovesText(const std::string& text) override;
     void setStartTimeText(const std::string& text) override;
+    void setPlayTimeText(const std::string& text) override;
     void beep() override;
-
-    // FrontEnd
-    int tileTop(int tile) const override;
-    int tileLeft(int tile) const override;
+    void pictureComplete() override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override;
-    void setPlayTimeText(const std::string& text) override;
     void closeWindow() override;
 
     // Created in reverse stacking order: each new child of a widget lies above the older ones.
-    std::array<TileImage*, 12> imgBild_{};
-    std::array<BoardLine*, 5> line1_{};
-    BoardOutline* shape1_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* lblStartzeit_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* lblSpielzeit_ = nullptr;
-    QLabel* lblBewegungen_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
-    QListWidget* lstBilder_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    std::array<QRadioButton*, 2> optSpielart_{};
-    QPushButton* cmdVorschau_ = nullptr;
-    QPushButton* cmdSpiel_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    std::array<TileImage*, kTiles> tiles_{};
+    std::array<BoardLine*, layout::kGridLineCount> gridLines_{};
+    std::array<QWidget*, layout::kControls.size()> controls_{}; // by ControlId
+    QLabel* announcer_ = nullptr;
+    QTimer* playClock_ = nullptr;
 
     std::unique_ptr<Beeper> ownBeeper_;
     Beeper& beeper_; // ownBeeper_ or one given by the caller
     GameControl control_;
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

@@ -1,9 +1,9 @@
-// Builds the controls of Form1 at their designed places, in their stacking and tab order.
+// Builds the controls of Form1 from the layout's table, in their stacking and tab order.
 #include "accessibility.h"
 #include "board_lines.h"
+#include "convert.h"
 #include "form1.h"
-#include "form1_layout.h"
-#include "pixel_rect.h"
+#include "keyboard.h"
 #include "tile_image.h"
 
 #include <QFontDatabase>
@@ -14,30 +14,17 @@
 #include <QRadioButton>
 #include <QTimer>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 namespace {
 
-QLabel* makeLabel(const char* name, const QString& text, const TwipRect& place, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(pixels(place));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-// The three labels the program writes into: white behind their text.
-QLabel* makeValueLabel(const char* name, const TwipRect& place, QWidget* parent)
+// The labels the program writes into: white behind their text.
+QLabel* makeValueLabel()
 {
     // Marked before it has a parent or a text: with a screen reader already listening, the first
     // of those would fix its accessible interface as a plain label's for good.
     auto* label = new QLabel;
-    markAsValueLabel(label);
-    label->setParent(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(pixels(place));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    markLabel(label, QAccessible::StaticText);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
     label->setPalette(palette);
@@ -45,33 +32,31 @@ QLabel* makeValueLabel(const char* name, const TwipRect& place, QWidget* parent)
     return label;
 }
 
-QPushButton* makeButton(const char* name, const QString& text, const TwipRect& place,
-                        QWidget* parent)
+QPushButton* makeButton(const QString& text)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(pixels(place));
+    auto* button = new QPushButton(text);
     // No default button: Enter in the window presses nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
+    pressOnEnter(button);
     return button;
 }
 
-QGroupBox* makeFrame(const char* name, const QString& title, const TwipRect& place,
-                     QWidget* parent)
+QListWidget* makeList()
 {
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(pixels(place));
-    return frame;
+    auto* list = new QListWidget;
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+    return list;
 }
 
 QRect linePixels(const layout::TwipLine& line)
 {
-    // The end point is not drawn, so a line covers exactly the board's 508 or 339 pixels.
-    if (line.y1 == line.y2)
-        return {pixels(line.x1), pixels(line.y1), pixels(line.x2 - line.x1), 1};
-    return {pixels(line.x1), pixels(line.y1), 1, pixels(line.y2 - line.y1)};
+    // One pixel wide; the end point is not drawn, so it covers exactly the board's width or height.
+    return {pixels(line.x1), pixels(line.y1), std::max(1, pixels(line.x2 - line.x1)),
+            std::max(1, pixels(line.y2 - line.y1))};
 }
 
 QFont creditFont()
@@ -103,80 +88,103 @@ QFont windowFont()
 void Form1::createControls()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Rutschbild"));
+    setWindowTitle(toQString(layout::kWindowTitle));
     resize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
     setFont(windowFont());
 
     createBoard();
+    for (const layout::Control& control : layout::kControls)
+        controls_[static_cast<std::size_t>(control.id)] = createControl(control);
+    for (const layout::Control& control : layout::kControls)
+        if (control.role == layout::Role::ValueLabel)
+            widget<QLabel>(control.caption)->setBuddy(widget(control.id));
+    widget<QRadioButton>(layout::kStartModeOptions[0])->setChecked(true);
 
-    label1_ = makeLabel("Label1", QStringLiteral("Startzeit:"), layout::kLabel1, this);
-    lblStartzeit_ = makeValueLabel("lblStartzeit", layout::kLblStartzeit, this);
-    label2_ = makeLabel("Label2", QStringLiteral("Spielzeit:"), layout::kLabel2, this);
-    lblSpielzeit_ = makeValueLabel("lblSpielzeit", layout::kLblSpielzeit, this);
-    lblBewegungen_ = makeValueLabel("lblBewegungen", layout::kLblBewegungen, this);
-    label3_ = makeLabel("Label3", QStringLiteral("Bewegungen:"), layout::kLabel3, this);
-    label4_ = makeLabel("Label4", QStringLiteral("Rutschbild 1.0 – © 2026 das Rutschbild-Team"),
-                        layout::kLabel4, this);
-    label4_->setFont(creditFont());
-    QPalette blue = label4_->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label4_->setPalette(blue);
+    // Told only when the picture is complete: no size, so nothing of it shows on screen.
+    announcer_ = new QLabel;
+    markLabel(announcer_, QAccessible::Notification);
+    announcer_->setParent(this);
+    announcer_->setObjectName(QStringLiteral("pictureCompleteNotice"));
+    announcer_->setGeometry(0, 0, 0, 0);
+    announcer_->hide();
 
-    frame2_ = makeFrame("Frame2", QStringLiteral("Bildauswahl"), layout::kFrame2, this);
-    lstBilder_ = new QListWidget(frame2_);
-    lstBilder_->setObjectName(QStringLiteral("lstBilder"));
-    lstBilder_->setGeometry(pixels(layout::kLstBilder));
-    lstBilder_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstBilder_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    lstBilder_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstBilder_->setUniformItemSizes(true);
-
-    frame1_ = makeFrame("Frame1", QStringLiteral("Startposition"), layout::kFrame1, this);
-    const QString options[] = {QStringLiteral("immer gleich"), QStringLiteral("immer anders")};
-    for (int i = 0; i < 2; ++i) {
-        optSpielart_[i] = new QRadioButton(options[i], frame1_);
-        optSpielart_[i]->setObjectName(QStringLiteral("optSpielart%1").arg(i));
-        optSpielart_[i]->setGeometry(pixels(layout::kOptSpielart[i]));
-    }
-    optSpielart_[0]->setChecked(true);
-
-    cmdVorschau_ = makeButton("cmdVorschau", QStringLiteral("Vorschau"), layout::kCmdVorschau, this);
-    cmdSpiel_ = makeButton("cmdSpiel", QStringLiteral("Start"), layout::kCmdSpiel, this);
-    command1_ = makeButton("Command1", QStringLiteral("Tschüss"), layout::kCommand1, this);
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(layout::kTimer1IntervalMilliseconds);
+    playClock_ = new QTimer(this);
+    playClock_->setObjectName(QStringLiteral("playClock"));
+    playClock_->setInterval(layout::kPlayClockIntervalMilliseconds);
 
     setFocusChain();
 }
 
+// A control is created without a parent and given its frame, or the window, after the frame.
+QWidget* Form1::createControl(const layout::Control& control)
+{
+    QWidget* made = nullptr;
+    switch (control.role) {
+    case layout::Role::Label:
+        made = new QLabel(toQString(control.text));
+        break;
+    case layout::Role::ValueLabel:
+        made = makeValueLabel();
+        break;
+    case layout::Role::Frame:
+        made = new QGroupBox(toQString(control.text));
+        break;
+    case layout::Role::OptionButton:
+        made = new QRadioButton(toQString(control.text));
+        arrowsSidewaysMoveVertically(static_cast<QRadioButton*>(made));
+        break;
+    case layout::Role::ListBox:
+        made = makeList();
+        made->setAccessibleName(toQString(layout::control(control.frame).text));
+        break;
+    case layout::Role::Button:
+        made = makeButton(toQString(control.text));
+        break;
+    }
+    made->setParent(layout::inFrame(control) ? widget(control.frame) : this);
+    made->setObjectName(toQString(control.name));
+    made->setGeometry(pixels(control.box));
+    if (auto* label = qobject_cast<QLabel*>(made))
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (control.id == layout::ControlId::creditLabel) {
+        made->setFont(creditFont());
+        QPalette blue = made->palette();
+        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        made->setPalette(blue);
+    }
+    return made;
+}
+
 void Form1::createBoard()
 {
-    for (int i = 0; i < 12; ++i) {
-        imgBild_[i] = new TileImage(i, this);
-        imgBild_[i]->setGeometry(pixels(layout::tile(i)));
+    for (int i = 0; i < kTiles; ++i) {
+        tiles_[i] = new TileImage(i, this);
+        tiles_[i]->setGeometry(pixels(layout::slotBox(i)));
     }
-    for (int i = 0; i < 5; ++i) {
-        line1_[i] = new BoardLine(linePixels(layout::kLine1[i]), this);
-        line1_[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+    for (int i = 0; i < layout::kGridLineCount; ++i) {
+        gridLines_[i] = new BoardLine(linePixels(layout::gridLine(i)), this);
+        gridLines_[i]->setObjectName(QStringLiteral("gridLine%1").arg(i));
     }
-    shape1_ = new BoardOutline(pixels(layout::kShape1), this);
-    shape1_->setObjectName(QStringLiteral("Shape1"));
+    auto* outline = new BoardOutline(pixels(layout::kBoardOutline), this);
+    outline->setObjectName(QStringLiteral("boardOutline"));
 }
 
+// The controls that take the focus, in the order of their tab index.
 void Form1::setFocusChain()
 {
-    for (QWidget* widget : std::initializer_list<QWidget*>{label1_, lblStartzeit_, label2_,
-                                                           lblSpielzeit_, lblBewegungen_, label3_,
-                                                           label4_, frame1_, frame2_})
-        widget->setFocusPolicy(Qt::NoFocus);
-    QWidget::setTabOrder(optSpielart_[0], optSpielart_[1]);
-    QWidget::setTabOrder(optSpielart_[1], cmdVorschau_);
-    QWidget::setTabOrder(cmdVorschau_, cmdSpiel_);
-    QWidget::setTabOrder(cmdSpiel_, lstBilder_);
-    QWidget::setTabOrder(lstBilder_, command1_);
-    optSpielart_[0]->setFocus();
+    QWidget* previous = nullptr;
+    for (int tab = 0; tab < static_cast<int>(layout::kControls.size()); ++tab) {
+        for (const layout::Control& control : layout::kControls) {
+            QWidget* next = widget(control.id);
+            if (control.tabIndex != tab || next->focusPolicy() == Qt::NoFocus)
+                continue;
+            if (previous)
+                QWidget::setTabOrder(previous, next);
+            else
+                next->setFocus();
+            previous = next;
+        }
+    }
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 namespace {
 
@@ -51,13 +51,14 @@ public:
 
 } // namespace
 
-void installKeyboardHandling(const std::array<QRadioButton*, 2>& options,
-                             std::initializer_list<QPushButton*> buttons)
+void pressOnEnter(QPushButton* button)
 {
-    for (QPushButton* button : buttons)
-        button->installEventFilter(new EnterPressesButton(button));
-    for (QRadioButton* option : options)
-        option->installEventFilter(new SidewaysArrowsMoveVertically(option));
+    button->installEventFilter(new EnterPressesButton(button));
 }
 
-} // namespace rutschbild
+void arrowsSidewaysMoveVertically(QRadioButton* option)
+{
+    option->installEventFilter(new SidewaysArrowsMoveVertically(option));
+}
+
+} // namespace rutschbild::qt

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <array>
-#include <initializer_list>
-
 class QPushButton;
 class QRadioButton;
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 // The keys of the window's controls as Windows has them: Enter and the keypad's Enter press the
 // focused push button, as Space does; Left and Right move between the two options as Up and
 // Down do. Enter with the focus elsewhere still presses nothing: there is no default button.
-void installKeyboardHandling(const std::array<QRadioButton*, 2>& options,
-                             std::initializer_list<QPushButton*> buttons);
+void pressOnEnter(QPushButton* button);
+void arrowsSidewaysMoveVertically(QRadioButton* option);
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

@@ -14,7 +14,7 @@ int main()
     // Lets desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(RUTSCHBILD_APP_ID));
     const rutschbild::SystemClock clock;
-    rutschbild::Form1 form(clock);
+    rutschbild::qt::Form1 form(clock);
     form.show();
     return QApplication::exec();
 }

@@ -3,13 +3,13 @@
 
 #include <QApplication>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 CanberraBeeper::CanberraBeeper()
     : player_(new EventSoundPlayer([this] {
           // The toolkit's beep belongs to the window's thread.
-          QMetaObject::invokeMethod(&receiver_, [] { QApplication::beep(); },
-                                    Qt::QueuedConnection);
+          QMetaObject::invokeMethod(
+              &receiver_, [] { QApplication::beep(); }, Qt::QueuedConnection);
       }))
 {
     thread_.setObjectName(QStringLiteral("Rutschbild beeps"));
@@ -33,8 +33,8 @@ void CanberraBeeper::beep()
     // and closed without a move costs no thread.
     if (!thread_.isRunning())
         thread_.start();
-    QMetaObject::invokeMethod(player_, [player = player_] { player->beep(); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        player_, [player = player_] { player->beep(); }, Qt::QueuedConnection);
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

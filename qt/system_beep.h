@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QThread>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 // The system beep: one short sound per call. A call never waits for the sound.
 class Beeper {
@@ -34,4 +34,4 @@ private:
     EventSoundPlayer* player_; // lives on thread_, deleted there when it finishes
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

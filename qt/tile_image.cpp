@@ -2,16 +2,16 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QStyleHints>
 #include <QPainter>
+#include <QStyleHints>
 
 #include <cmath>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 TileImage::TileImage(int index, QWidget* parent) : QWidget(parent), index_(index)
 {
-    setObjectName(QStringLiteral("imgBild%1").arg(index));
+    setObjectName(QStringLiteral("tile%1").arg(index));
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -40,9 +40,9 @@ void TileImage::paintEvent(QPaintEvent*)
     const auto edge = [ratio](int windowPixel, int originPixel) {
         return std::round(windowPixel * ratio) / ratio - originPixel;
     };
-    const QRectF target(QPointF(edge(origin.x(), origin.x()), edge(origin.y(), origin.y())),
-                        QPointF(edge(origin.x() + width(), origin.x()),
-                                edge(origin.y() + height(), origin.y())));
+    const QRectF target(
+        QPointF(edge(origin.x(), origin.x()), edge(origin.y(), origin.y())),
+        QPointF(edge(origin.x() + width(), origin.x()), edge(origin.y() + height(), origin.y())));
     const QPixmap& source = large_.isNull() ? picture_ : large_;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(target, source, QRectF(source.rect()));
@@ -76,4 +76,4 @@ void TileImage::mouseReleaseEvent(QMouseEvent* event)
         emit clicked(index_);
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

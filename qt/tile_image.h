@@ -6,10 +6,10 @@
 #include <functional>
 #include <optional>
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
-// One imgBild(i): its picture at natural size, no border, no keyboard focus. It reports a Click
-// for a left press and release on it; the second click of a double-click reports none, so a
+// One tile of the board: its picture at natural size, no border, no keyboard focus. It reports a
+// Click for a left press and release on it; the second click of a double-click reports none, so a
 // quick double-click moves a tile once.
 class TileImage final : public QWidget {
     Q_OBJECT
@@ -20,7 +20,6 @@ public:
     // screens. That one is loaded only when the tile is painted scaled, and let go when it is
     // painted at 100 % again: most screens never need it.
     void setPicture(const QPixmap& picture, std::function<QPixmap()> loadLarge);
-    const QPixmap& picture() const { return picture_; }
     bool holdsLargePicture() const { return !large_.isNull(); }
 
     // Reports a Click, as a mouse click on the tile does.
@@ -44,4 +43,4 @@ private:
     std::optional<quint64> lastReleaseTime_;
 };
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

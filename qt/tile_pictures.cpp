@@ -5,46 +5,45 @@
 
 // Q_INIT_RESOURCE declares the resource's init function in the scope it is used in, so it must
 // stay outside the namespace. Without it the linker drops the resources of a static library.
-static void initPictureResources() {
-    Q_INIT_RESOURCE(pictures);
-}
+static void initPictureResources() { Q_INIT_RESOURCE(pictures); }
 
-namespace rutschbild {
+namespace rutschbild::qt {
 
 namespace {
 
 // "Garten" tiles 0-11 are 101-112, "Kinder" tiles 0-11 are 113-124.
-constexpr int kFirstTileNumber = 101;
-constexpr int kLastTileNumber = 124;
+bool isTileNumber(int number) { return number >= 101 && number <= 124; }
 
-void ensureResources() {
+void ensureResources()
+{
     static const bool initialised = (initPictureResources(), true);
     (void)initialised;
 }
 
 } // namespace
 
-QPixmap tileBitmap(int number) {
-    if (number < kFirstTileNumber || number > kLastTileNumber) {
+QPixmap tileBitmap(int number)
+{
+    if (!isTileNumber(number))
         return {};
-    }
     ensureResources();
     return QPixmap(QStringLiteral(":/tiles/%1.bmp").arg(number));
 }
 
-QPixmap tilePicture2x(int number) {
-    if (number < kFirstTileNumber || number > kLastTileNumber) {
+QPixmap tilePicture2x(int number)
+{
+    if (!isTileNumber(number))
         return {};
-    }
     ensureResources();
     // Past the pixmap cache, which would keep all 24 once loaded: a tile lets its own go when the
     // screen is back at 100 %.
     return QPixmap::fromImage(QImage(QStringLiteral(":/tiles2x/%1.png").arg(number)));
 }
 
-QIcon programIcon() {
+QIcon programIcon()
+{
     ensureResources();
     return QIcon(QStringLiteral(":/icons/rutschbild.ico"));
 }
 
-} // namespace rutschbild
+} // namespace rutschbild::qt

@@ -1,7 +1,7 @@
 #pragma once
 #include <QIcon>
 #include <QPixmap>
-namespace rutschbild {
+namespace rutschbild::qt {
 // The tile bitmap with the given resource number (101-124); a null pixmap for any other number.
 QPixmap tileBitmap(int number);
 // The same tile drawn at twice the size (254 x 226), for screens scaled above 100 %; a null pixmap
@@ -9,4 +9,4 @@ QPixmap tileBitmap(int number);
 QPixmap tilePicture2x(int number);
 // The program icon (32 x 32 and 16 x 16 images).
 QIcon programIcon();
-}
+} // namespace rutschbild::qt

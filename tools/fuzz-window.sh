@@ -55,8 +55,8 @@ The inputs kept in `tests/fuzz/window_inputs/` are replayed by ctest (`window_fu
 | Date (UTC) | Harness | Seconds | Inputs | Events | Result |
 |---|---|---|---|---|---|
 DOC
-harness=$(git log -1 --format=%h -- tests/fuzz/window_fuzz.cpp tests/soak/window_probe.h)
-git diff --quiet -- tests/fuzz/window_fuzz.cpp tests/soak/window_probe.h || harness="$harness+"
+harness=$(git log -1 --format=%h -- tests/fuzz/window_fuzz.cpp tests/support/window_probe.h)
+git diff --quiet -- tests/fuzz/window_fuzz.cpp tests/support/window_probe.h || harness="$harness+"
 echo "| $(date -u '+%Y-%m-%d %H:%M') | $harness | $elapsed | ${inputs:-?} | ${events:-?} | $result |" >>docs/fuzzing.md
 echo "window_fuzz: ${events:-?} events in ${inputs:-?} inputs, $elapsed s: $result (log: $log)"
 exit "$status"

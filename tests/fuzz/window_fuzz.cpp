@@ -7,7 +7,7 @@
 // Building a window costs far more than an event, so one window serves all inputs: each input
 // begins with Vorschau and "immer gleich", which bring it back to the no-game state.
 #include "arrangement.h"
-#include "fake_window.h"
+#include "fake_front_end.h"
 #include "form1.h"
 #include "window_probe.h"
 
@@ -24,6 +24,7 @@
 
 using namespace rutschbild;
 using namespace rutschbild::testing;
+using rutschbild::qt::Form1;
 
 namespace {
 
@@ -83,22 +84,42 @@ public:
             WindowProbe::click(probe_.preview);
             previewed();
             break;
-        case 2: WindowProbe::click(probe_.options[argument % 2]); break;
-        case 3: probe_.clickListItem(argument % 2); break;
+        case 2:
+            WindowProbe::click(probe_.options[argument % 2]);
+            break;
+        case 3:
+            probe_.clickListItem(argument % 2);
+            break;
         case 4:
             QTest::keyClick(probe_.list, argument % 2 == 0 ? Qt::Key_Up : Qt::Key_Down);
             break;
         case 5:
         case 6:
-        case 7: clickTile(argument % 12, false); break;
-        case 8: clickTile(argument % 12, true); break;
+        case 7:
+            clickTile(argument % 12, false);
+            break;
+        case 8:
+            clickTile(argument % 12, true);
+            break;
         case 9:
         case 10:
-        case 11: advance(500); tick(); break;
-        case 12: advance(argument * 7919); tick(); break; // a busy or sleeping machine
-        case 13: setClock(argument); break;
-        case 14: QCoreApplication::processEvents(); break;
-        case 15: keyboard(argument); break;
+        case 11:
+            advance(500);
+            tick();
+            break;
+        case 12: // a busy or sleeping machine
+            advance(argument * 7919);
+            tick();
+            break;
+        case 13:
+            setClock(argument);
+            break;
+        case 14:
+            QCoreApplication::processEvents();
+            break;
+        case 15:
+            keyboard(argument);
+            break;
         }
         check();
     }
@@ -175,10 +196,18 @@ private:
     {
         constexpr std::int64_t day = 86'400'000;
         switch (argument % 4) {
-        case 0: localMilliseconds_ += argument * 3'600'000LL + argument * 1000; break;
-        case 1: localMilliseconds_ -= argument * 3'600'000LL + argument * 1000; break;
-        case 2: localMilliseconds_ = (localMilliseconds_ / day + 1) * day - argument * 100; break;
-        case 3: localMilliseconds_ = (localMilliseconds_ / day) * day + argument % 60 * 60'000; break;
+        case 0:
+            localMilliseconds_ += argument * 3'600'000LL + argument * 1000;
+            break;
+        case 1:
+            localMilliseconds_ -= argument * 3'600'000LL + argument * 1000;
+            break;
+        case 2:
+            localMilliseconds_ = (localMilliseconds_ / day + 1) * day - argument * 100;
+            break;
+        case 3:
+            localMilliseconds_ = (localMilliseconds_ / day) * day + argument % 60 * 60'000;
+            break;
         }
         if (localMilliseconds_ < 0)
             localMilliseconds_ += 400 * day;
@@ -202,7 +231,7 @@ private:
             return;
         }
         QWidget* focused = QApplication::focusWidget();
-        if (focused == nullptr || focused->objectName() == QLatin1String("Command1"))
+        if (focused == nullptr || focused->objectName() == QLatin1String("quitButton"))
             return;
         QTest::keyClick(focused, Qt::Key_Space);
         if (focused == probe_.start)

@@ -38,8 +38,10 @@ TEST(Layout, BoardGeometryMatchesTheDesignedTwips)
     EXPECT_EQ(last.top, 3990);
     EXPECT_EQ(last.left + last.width, 7740);
     EXPECT_EQ(last.top + last.height, 5685);
-    const TwipLine expected[] = {{120, 2295, 7740, 2295}, {120, 3990, 7740, 3990},
-                                 {2025, 600, 2025, 5685}, {3930, 600, 3930, 5685},
+    const TwipLine expected[] = {{120, 2295, 7740, 2295},
+                                 {120, 3990, 7740, 3990},
+                                 {2025, 600, 2025, 5685},
+                                 {3930, 600, 3930, 5685},
                                  {5835, 600, 5835, 5685}};
     ASSERT_EQ(kGridLineCount, 5);
     for (int i = 0; i < kGridLineCount; ++i) {

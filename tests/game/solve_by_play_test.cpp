@@ -27,12 +27,12 @@ protected:
         game.clickTile(last);
 
         // The last tile goes home; one beep for the move, the count includes it, then the end.
-        EXPECT_EQ(window.log, (Lines{"place " + std::to_string(last) + " " + std::to_string(last) + " " +
-                                         std::to_string(designedTop(last)) + " " +
-                                         std::to_string(designedLeft(last)),
-                                     "beep", "moves " + std::to_string(countBefore + solution->size()),
-                                     "clock off", "tile11 on", "list on", "lines off", "beep",
-                                     "beep", "beep", "complete"}));
+        EXPECT_EQ(
+            window.log,
+            (Lines{"place " + std::to_string(last) + " " + std::to_string(last) + " " +
+                       std::to_string(designedTop(last)) + " " + std::to_string(designedLeft(last)),
+                   "beep", "moves " + std::to_string(countBefore + solution->size()), "clock off",
+                   "tile11 on", "list on", "lines off", "beep", "beep", "beep", "complete"}));
         EXPECT_TRUE(game.state().gameOver);
         for (int tile = 0; tile < kTiles; ++tile)
             EXPECT_EQ(game.state().tileSlots[tile], tile);

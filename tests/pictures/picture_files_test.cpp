@@ -16,13 +16,12 @@ constexpr int kRowBytes = 384; // 127 * 3 = 381, padded to a multiple of four
 constexpr int kPixelBytes = kRowBytes * kTileHeight;
 constexpr int kFileSize = kFileHeaderSize + kInfoHeaderSize + kPixelBytes; // 43,446
 
-QString tilePath(int number) {
-    return QStringLiteral("resources/tiles/%1.bmp").arg(number);
-}
+QString tilePath(int number) { return QStringLiteral("resources/tiles/%1.bmp").arg(number); }
 
 // Other programs reading the bitmaps (and the window's own loader) rely on this exact layout:
 // 24-bit BI_RGB, bottom-up, no colour table, rows padded with zeros.
-TEST(PictureFiles, EveryTileFileHasTheExactBitmapLayout) {
+TEST(PictureFiles, EveryTileFileHasTheExactBitmapLayout)
+{
     for (int number = 101; number <= 124; ++number) {
         SCOPED_TRACE(number);
         const QByteArray data = sourceFile(tilePath(number));
@@ -52,7 +51,8 @@ TEST(PictureFiles, EveryTileFileHasTheExactBitmapLayout) {
     }
 }
 
-TEST(PictureFiles, IconFileHoldsA32AndA16PixelImageOfSixteenColours) {
+TEST(PictureFiles, IconFileHoldsA32AndA16PixelImageOfSixteenColours)
+{
     const QByteArray data = sourceFile(QStringLiteral("resources/icons/rutschbild.ico"));
     ASSERT_GE(data.size(), 6 + 2 * 16);
     EXPECT_EQ(u16(data, 0), 0);
@@ -91,7 +91,8 @@ TEST(PictureFiles, IconFileHoldsA32AndA16PixelImageOfSixteenColours) {
     EXPECT_EQ(sizes, (QList<int>{16, 32}));
 }
 
-TEST(PictureFiles, DesktopIconsExistAtEveryIntegrationSize) {
+TEST(PictureFiles, DesktopIconsExistAtEveryIntegrationSize)
+{
     for (int size : {48, 64, 128, 256}) {
         SCOPED_TRACE(size);
         QImage image;

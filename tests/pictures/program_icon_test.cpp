@@ -10,8 +10,11 @@
 namespace rutschbild::test {
 namespace {
 
+using namespace rutschbild::qt;
+
 // The window's title bar and task bar pick the image nearest their size; both must be there.
-TEST(ProgramIcon, OffersItsSixteenAndThirtyTwoPixelImages) {
+TEST(ProgramIcon, OffersItsSixteenAndThirtyTwoPixelImages)
+{
     const QIcon icon = programIcon();
     ASSERT_FALSE(icon.isNull());
     QList<QSize> sizes = icon.availableSizes();

@@ -10,16 +10,21 @@
 namespace rutschbild::test {
 namespace {
 
-QImage tileImage(int number) {
+using namespace rutschbild::qt;
+
+QImage tileImage(int number)
+{
     return tileBitmap(number).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-int colourDistance(QRgb a, QRgb b) {
+int colourDistance(QRgb a, QRgb b)
+{
     return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
            std::abs(qBlue(a) - qBlue(b));
 }
 
-TEST(TileBitmaps, EveryNumberFrom101To124LoadsFromTheCompiledInResources) {
+TEST(TileBitmaps, EveryNumberFrom101To124LoadsFromTheCompiledInResources)
+{
     for (int number = 101; number <= 124; ++number) {
         SCOPED_TRACE(number);
         const QPixmap pixmap = tileBitmap(number);
@@ -29,7 +34,8 @@ TEST(TileBitmaps, EveryNumberFrom101To124LoadsFromTheCompiledInResources) {
 }
 
 // Guards the .qrc: a number must bring up its own committed file, not a neighbour's.
-TEST(TileBitmaps, EachNumberShowsTheCommittedFileOfThatNumber) {
+TEST(TileBitmaps, EachNumberShowsTheCommittedFileOfThatNumber)
+{
     for (int number = 101; number <= 124; ++number) {
         SCOPED_TRACE(number);
         QImage onDisk;
@@ -39,14 +45,16 @@ TEST(TileBitmaps, EachNumberShowsTheCommittedFileOfThatNumber) {
     }
 }
 
-TEST(TileBitmaps, NumbersOutsideTheTileRangeGiveANullPictureInsteadOfFailing) {
+TEST(TileBitmaps, NumbersOutsideTheTileRangeGiveANullPictureInsteadOfFailing)
+{
     for (int number : {100, 125, 0, -1, 1000}) {
         EXPECT_TRUE(tileBitmap(number).isNull()) << number;
     }
 }
 
 // Were both sets made from the same drawing, choosing the other picture would change nothing.
-TEST(TileBitmaps, GartenAndKinderTilesDifferPieceByPiece) {
+TEST(TileBitmaps, GartenAndKinderTilesDifferPieceByPiece)
+{
     for (int tile = 0; tile < kTilesPerSet; ++tile) {
         SCOPED_TRACE(tile);
         const QImage garten = tileImage(kGartenFirst + tile);
@@ -64,7 +72,8 @@ TEST(TileBitmaps, GartenAndKinderTilesDifferPieceByPiece) {
 // A piece that is mostly flat sky or flat lawn cannot be told from its neighbours, and the
 // puzzle becomes guesswork. Count the pixels that differ clearly from the pixel to their right
 // or below: drawn detail (outlines, leaves, flowers) makes many, a smooth gradient none.
-TEST(TileBitmaps, EveryPieceCarriesDrawnDetail) {
+TEST(TileBitmaps, EveryPieceCarriesDrawnDetail)
+{
     for (int first : kSetFirstNumbers) {
         for (int tile = 0; tile < kTilesPerSet; ++tile) {
             SCOPED_TRACE(first + tile);
@@ -86,13 +95,16 @@ TEST(TileBitmaps, EveryPieceCarriesDrawnDetail) {
 
 // The large pictures are the same drawing as the bitmaps of the same number: halved, each is
 // close to its bitmap and far from any other.
-TEST(TileBitmaps, EachLargePictureIsItsBitmapAtTwiceTheSize) {
+TEST(TileBitmaps, EachLargePictureIsItsBitmapAtTwiceTheSize)
+{
     for (int number = 101; number <= 124; ++number) {
         SCOPED_TRACE(number);
         const QPixmap large = tilePicture2x(number);
         ASSERT_EQ(large.size(), QSize(2 * kTileWidth, 2 * kTileHeight));
-        const QImage halved = large.toImage().convertToFormat(QImage::Format_RGB32).scaled(
-            kTileWidth, kTileHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage halved =
+            large.toImage()
+                .convertToFormat(QImage::Format_RGB32)
+                .scaled(kTileWidth, kTileHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const auto meanDistance = [&](const QImage& other) {
             long long sum = 0;
             for (int y = 0; y < kTileHeight; ++y)

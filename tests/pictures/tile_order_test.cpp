@@ -11,10 +11,13 @@
 namespace rutschbild::test {
 namespace {
 
+using namespace rutschbild::qt;
+
 enum class Edge { Left, Right, Top, Bottom };
 
 // Mean colour difference per pixel between one edge line of tile a and one of tile b.
-double edgeDifference(const QImage& a, Edge edgeOfA, const QImage& b, Edge edgeOfB) {
+double edgeDifference(const QImage& a, Edge edgeOfA, const QImage& b, Edge edgeOfB)
+{
     const bool vertical = edgeOfA == Edge::Left || edgeOfA == Edge::Right;
     const int length = vertical ? kTileHeight : kTileWidth;
     auto pixelOn = [](const QImage& image, Edge edge, int i) {
@@ -43,7 +46,8 @@ double edgeDifference(const QImage& a, Edge edgeOfA, const QImage& b, Edge edgeO
 // A swapped or mis-numbered tile breaks the picture at its edges: the true neighbour must
 // continue tile i's edge far better than any other tile of the set does.
 void expectNeighbourFitsBest(const QImage (&tiles)[kTilesPerSet], int tile, int neighbour,
-                             Edge from, Edge to) {
+                             Edge from, Edge to)
+{
     const double fit = edgeDifference(tiles[tile], from, tiles[neighbour], to);
     double bestOther = std::numeric_limits<double>::max();
     for (int other = 0; other < kTilesPerSet; ++other) {
@@ -55,7 +59,8 @@ void expectNeighbourFitsBest(const QImage (&tiles)[kTilesPerSet], int tile, int 
                                   << ": fit " << fit << ", best other " << bestOther;
 }
 
-TEST(TileOrder, EveryPieceContinuesIntoItsRightAndLowerNeighbour) {
+TEST(TileOrder, EveryPieceContinuesIntoItsRightAndLowerNeighbour)
+{
     for (int first : kSetFirstNumbers) {
         SCOPED_TRACE(first);
         QImage tiles[kTilesPerSet];

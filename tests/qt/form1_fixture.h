@@ -1,23 +1,29 @@
 #pragma once
 
-#include "fake_window.h"
+#include "fake_front_end.h"
 #include "form1.h"
 #include "system_beep.h"
 #include "tile_pictures.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 namespace rutschbild::testing {
+
+using qt::Beeper;
+using qt::Form1;
+using qt::tileBitmap;
+using qt::TileImage;
+using qt::tilePicture2x;
 
 // Counts the beeps instead of sounding them.
 class RecordingBeeper final : public Beeper {
@@ -26,8 +32,8 @@ public:
     int count = 0;
 };
 
-// A shown Form1 on a fake clock and a counting beeper. Controls are looked up by their design names, as a user of
-// the window would see them, without any hooks in the window itself.
+// A shown Form1 on a fake clock and a counting beeper. Controls are looked up by their object
+// names, as a user of the window would see them, without any hooks in the window itself.
 class Form1Test : public ::testing::Test {
 protected:
     Form1Test()
@@ -45,16 +51,16 @@ protected:
         return widget;
     }
 
-    QWidget* tile(int i) const { return control(QStringLiteral("imgBild%1").arg(i).toLatin1()); }
-    QWidget* line(int i) const { return control(QStringLiteral("Line1_%1").arg(i).toLatin1()); }
+    QWidget* tile(int i) const { return control(QStringLiteral("tile%1").arg(i).toLatin1()); }
+    QWidget* line(int i) const { return control(QStringLiteral("gridLine%1").arg(i).toLatin1()); }
     QString text(const char* label) const { return control<QLabel>(label)->text(); }
-    QTimer* timer() const { return control<QTimer>("Timer1"); }
+    QTimer* timer() const { return control<QTimer>("playClock"); }
 
     void click(const char* button) { QTest::mouseClick(control(button), Qt::LeftButton); }
     void clickTile(int i) { QTest::mouseClick(tile(i), Qt::LeftButton); }
 
-    // One tick of Timer1, delivered the way the running timer delivers it; nothing while the
-    // timer is off.
+    // One tick of the play clock, delivered the way the running timer delivers it; nothing while
+    // the timer is off.
     void tick()
     {
         if (timer()->isActive()) {
@@ -75,7 +81,7 @@ protected:
     {
         EXPECT_FALSE(timer()->isActive());
         EXPECT_TRUE(tile(11)->isVisible());
-        EXPECT_TRUE(control("lstBilder")->isEnabled());
+        EXPECT_TRUE(control("pictureList")->isEnabled());
         for (int i = 0; i < 5; ++i)
             EXPECT_FALSE(line(i)->isVisible()) << i;
     }
@@ -90,8 +96,9 @@ protected:
     static bool showsBitmap(QWidget* widget, int bitmapNumber)
     {
         const QImage expected = tileBitmap(bitmapNumber).toImage();
-        return !expected.isNull() && widget->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
-                                         expected.convertToFormat(QImage::Format_RGB32);
+        return !expected.isNull() &&
+               widget->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                   expected.convertToFormat(QImage::Format_RGB32);
     }
 
     FakeClock clock;

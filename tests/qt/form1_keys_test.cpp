@@ -10,12 +10,12 @@ using Form1Keys = Form1Test;
 
 TEST_F(Form1Keys, EnterAndKeypadEnterPressTheFocusedButton)
 {
-    auto* start = control<QPushButton>("cmdSpiel");
+    auto* start = control<QPushButton>("startButton");
     start->setFocus();
     QTest::keyClick(start, Qt::Key_Return);
     EXPECT_TRUE(timer()->isActive()) << "Enter on Start starts a game";
 
-    auto* preview = control<QPushButton>("cmdVorschau");
+    auto* preview = control<QPushButton>("previewButton");
     preview->setFocus();
     QTest::keyClick(preview, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(timer()->isActive()) << "keypad Enter on Vorschau ends it";
@@ -32,10 +32,10 @@ TEST_F(Form1Keys, EnterAndKeypadEnterPressTheFocusedButton)
 
 TEST_F(Form1Keys, EnterWithTheFocusElsewherePressesNothing)
 {
-    QSignalSpy starts(control<QPushButton>("cmdSpiel"), &QPushButton::clicked);
-    QSignalSpy previews(control<QPushButton>("cmdVorschau"), &QPushButton::clicked);
-    QSignalSpy closes(control<QPushButton>("Command1"), &QPushButton::clicked);
-    for (const char* name : {"optSpielart0", "lstBilder"}) {
+    QSignalSpy starts(control<QPushButton>("startButton"), &QPushButton::clicked);
+    QSignalSpy previews(control<QPushButton>("previewButton"), &QPushButton::clicked);
+    QSignalSpy closes(control<QPushButton>("quitButton"), &QPushButton::clicked);
+    for (const char* name : {"fixedStartOption", "pictureList"}) {
         control(name)->setFocus();
         QTest::keyClick(control(name), Qt::Key_Return);
         QTest::keyClick(control(name), Qt::Key_Enter, Qt::KeypadModifier);
@@ -46,13 +46,13 @@ TEST_F(Form1Keys, EnterWithTheFocusElsewherePressesNothing)
 
 TEST_F(Form1Keys, LeftAndRightMoveBetweenTheOptionsAsUpAndDownDo)
 {
-    auto* gleich = control<QRadioButton>("optSpielart0");
-    auto* anders = control<QRadioButton>("optSpielart1");
+    auto* gleich = control<QRadioButton>("fixedStartOption");
+    auto* anders = control<QRadioButton>("clockStartOption");
     QTest::keyClick(gleich, Qt::Key_Right);
     EXPECT_TRUE(anders->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), anders);
     clock.set(10, 45, 57);
-    click("cmdSpiel");
+    click("startButton");
     EXPECT_EQ(slotOf(0), 9) << "the clock-derived start applies";
 
     anders->setFocus();

@@ -13,14 +13,14 @@ using Form1Play = Form1Test;
 TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
 {
     clock.set(9, 5, 7);
-    click("cmdSpiel");
+    click("startButton");
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(slotOf(i), kFixedArrangement[i]) << i;
     EXPECT_FALSE(tile(11)->isVisible());
-    EXPECT_FALSE(control("lstBilder")->isEnabled());
+    EXPECT_FALSE(control("pictureList")->isEnabled());
     EXPECT_TRUE(timer()->isActive());
     EXPECT_TRUE(line(0)->isVisible());
-    EXPECT_EQ(text("lblStartzeit"), "9 : 5 : 7");
+    EXPECT_EQ(text("startTimeValue"), "9 : 5 : 7");
 
     const auto solution = solve(kFixedArrangement);
     ASSERT_TRUE(solution.has_value());
@@ -30,19 +30,19 @@ TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(slotOf(i), i) << i;
     expectNoGame();
-    EXPECT_EQ(text("lblBewegungen"), QString::number(solution->size()));
+    EXPECT_EQ(text("movesValue"), QString::number(solution->size()));
 
     // A finished game takes no more clicks.
     clickTile(10);
     EXPECT_EQ(slotOf(10), 10);
-    EXPECT_EQ(text("lblBewegungen"), QString::number(solution->size()));
+    EXPECT_EQ(text("movesValue"), QString::number(solution->size()));
 }
 
 TEST_F(Form1Play, ClockModeStartsTheBoardOfTheStartTime)
 {
-    QTest::mouseClick(control("optSpielart1"), Qt::LeftButton);
+    QTest::mouseClick(control("clockStartOption"), Qt::LeftButton);
     clock.set(10, 12, 34);
-    click("cmdSpiel");
+    click("startButton");
     const Arrangement expected{2, 8, 1, 6, 4, 10, 5, 9, 3, 11, 0, 7};
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(slotOf(i), expected[i]) << i;
@@ -52,60 +52,60 @@ TEST_F(Form1Play, ClockModeStartsTheBoardOfTheStartTime)
 
 TEST_F(Form1Play, OptionChosenByArrowKeyAppliesToo)
 {
-    QTest::keyClick(control("optSpielart0"), Qt::Key_Down);
-    EXPECT_TRUE(control<QRadioButton>("optSpielart1")->isChecked());
+    QTest::keyClick(control("fixedStartOption"), Qt::Key_Down);
+    EXPECT_TRUE(control<QRadioButton>("clockStartOption")->isChecked());
     clock.set(10, 45, 57);
-    click("cmdSpiel");
+    click("startButton");
     EXPECT_EQ(slotOf(0), 9);
 }
 
 TEST_F(Form1Play, VorschauDuringAGameShowsTheWholePictureAndStopsTheClock)
 {
-    click("cmdSpiel");
+    click("startButton");
     clickTile(9);
     clock.monotonic += 7'000;
     tick();
-    click("cmdVorschau");
+    click("previewButton");
 
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(slotOf(i), i) << i;
     expectNoGame();
-    EXPECT_EQ(text("lblSpielzeit"), "0 : 7");
-    EXPECT_EQ(text("lblBewegungen"), "1");
+    EXPECT_EQ(text("playTimeValue"), "0 : 7");
+    EXPECT_EQ(text("movesValue"), "1");
     clickTile(10);
-    EXPECT_EQ(text("lblBewegungen"), "1");
+    EXPECT_EQ(text("movesValue"), "1");
 }
 
 TEST_F(Form1Play, StartDuringAGameCountsOnAndRestartsThePlayTime)
 {
-    click("cmdSpiel");
+    click("startButton");
     clickTile(9);
     clock.monotonic += 12 * 60'000 + 30'000;
     tick();
-    EXPECT_EQ(text("lblSpielzeit"), "12 : 30");
+    EXPECT_EQ(text("playTimeValue"), "12 : 30");
 
-    click("cmdSpiel");
+    click("startButton");
     EXPECT_EQ(slotOf(9), 10);
-    EXPECT_EQ(text("lblSpielzeit"), "12 : 30");
+    EXPECT_EQ(text("playTimeValue"), "12 : 30");
     clock.monotonic += 7'000;
     tick();
-    EXPECT_EQ(text("lblSpielzeit"), "0 : 7");
+    EXPECT_EQ(text("playTimeValue"), "0 : 7");
     clickTile(9);
-    EXPECT_EQ(text("lblBewegungen"), "2");
+    EXPECT_EQ(text("movesValue"), "2");
 }
 
 TEST_F(Form1Play, PlayTimeDropsHoursAndIgnoresTheLocalClockBeingSetBack)
 {
     clock.set(10, 0, 0);
-    click("cmdSpiel");
+    click("startButton");
     clock.set(8, 0, 0); // set back two hours during the game
     clock.monotonic += (61 * 60 + 5) * 1000;
     tick();
-    EXPECT_EQ(text("lblSpielzeit"), "1 : 5");
+    EXPECT_EQ(text("playTimeValue"), "1 : 5");
     clock.monotonic += 500;
     tick();
-    EXPECT_EQ(text("lblSpielzeit"), "1 : 5");
-    EXPECT_EQ(text("lblStartzeit"), "10 : 0 : 0");
+    EXPECT_EQ(text("playTimeValue"), "1 : 5");
+    EXPECT_EQ(text("startTimeValue"), "10 : 0 : 0");
 }
 
 // Sends one raw mouse event at the centre of a widget, at a given time in milliseconds.
@@ -120,18 +120,18 @@ void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons, qui
 
 TEST_F(Form1Play, ADoubleClickMovesATileOnce)
 {
-    click("cmdSpiel");
+    click("startButton");
     sendMouse(tile(9), QEvent::MouseButtonPress, Qt::LeftButton, 1000);
     sendMouse(tile(9), QEvent::MouseButtonRelease, Qt::NoButton, 1050);
     sendMouse(tile(9), QEvent::MouseButtonDblClick, Qt::LeftButton, 1150);
     sendMouse(tile(9), QEvent::MouseButtonRelease, Qt::NoButton, 1200);
     EXPECT_EQ(slotOf(9), 11);
-    EXPECT_EQ(text("lblBewegungen"), "1");
+    EXPECT_EQ(text("movesValue"), "1");
 }
 
 TEST_F(Form1Play, AQuickClickOnAnotherTileStillCounts)
 {
-    click("cmdSpiel");
+    click("startButton");
     // Tile 9 slides right into the hole; tile 8 follows at once. Qt may hand the second press
     // over as a double-click, but it belongs to another tile.
     sendMouse(tile(9), QEvent::MouseButtonPress, Qt::LeftButton, 1000);
@@ -140,24 +140,24 @@ TEST_F(Form1Play, AQuickClickOnAnotherTileStillCounts)
     sendMouse(tile(8), QEvent::MouseButtonRelease, Qt::NoButton, 1200);
     EXPECT_EQ(slotOf(9), 11);
     EXPECT_EQ(slotOf(8), 10);
-    EXPECT_EQ(text("lblBewegungen"), "2");
+    EXPECT_EQ(text("movesValue"), "2");
 }
 
 TEST_F(Form1Play, APressThatEndsOffTheTileOrWithTheRightButtonIsNoClick)
 {
-    click("cmdSpiel");
+    click("startButton");
     QTest::mousePress(tile(9), Qt::LeftButton);
     QTest::mouseRelease(tile(9), Qt::LeftButton, {}, QPoint(-5, 50));
     QTest::mouseClick(tile(9), Qt::RightButton);
     EXPECT_EQ(slotOf(9), 10);
-    EXPECT_EQ(text("lblBewegungen"), "");
+    EXPECT_EQ(text("movesValue"), "");
 }
 
 TEST_F(Form1Play, ClicksOnAGridLineReachTheTileBelow)
 {
-    click("cmdSpiel");
-    // Line1(2) runs down the first column of slot 1 (tile 10), Line1(0) along the top row of
-    // slot 5 (tile 0), Shape1 over the corner of slot 0 (tile 1).
+    click("startButton");
+    // Grid line 2 runs down the first column of slot 1 (tile 10), grid line 0 along the top row of
+    // slot 5 (tile 0), the outline over the corner of slot 0 (tile 1).
     EXPECT_EQ(form.childAt(135, 100), tile(10));
     EXPECT_EQ(form.childAt(200, 153), tile(0));
     EXPECT_EQ(form.childAt(8, 40), tile(1));
@@ -165,15 +165,15 @@ TEST_F(Form1Play, ClicksOnAGridLineReachTheTileBelow)
 
 TEST_F(Form1Play, ChoosingASetByMouseSwapsAllPicturesAndNothingElse)
 {
-    click("cmdSpiel");
+    click("startButton");
     clickTile(9);
-    click("cmdVorschau");
+    click("previewButton");
     std::array<QRect, 12> places{};
     for (int i = 0; i < 12; ++i)
         places[i] = tile(i)->geometry();
-    const QString startTime = text("lblStartzeit");
+    const QString startTime = text("startTimeValue");
 
-    auto* list = control<QListWidget>("lstBilder");
+    auto* list = control<QListWidget>("pictureList");
     // The wheel brings "Garten" into the one-line view; a click selects it.
     const QPointF inside(10, 8);
     QWheelEvent wheel(inside, list->viewport()->mapToGlobal(inside), {}, QPoint(0, -120),
@@ -186,14 +186,14 @@ TEST_F(Form1Play, ChoosingASetByMouseSwapsAllPicturesAndNothingElse)
 
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(tile(i)->geometry(), places[i]) << i;
-    EXPECT_EQ(text("lblStartzeit"), startTime);
-    EXPECT_EQ(text("lblBewegungen"), "1");
+    EXPECT_EQ(text("startTimeValue"), startTime);
+    EXPECT_EQ(text("movesValue"), "1");
     EXPECT_FALSE(timer()->isActive());
 }
 
 TEST_F(Form1Play, ChoosingASetByArrowKeys)
 {
-    auto* list = control<QListWidget>("lstBilder");
+    auto* list = control<QListWidget>("pictureList");
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(list->selectedItems().value(0), list->item(1));
@@ -205,7 +205,7 @@ TEST_F(Form1Play, ChoosingASetByArrowKeys)
 
 TEST_F(Form1Play, TschuessClosesTheWindow)
 {
-    click("Command1");
+    click("quitButton");
     EXPECT_FALSE(form.isVisible());
 }
 

@@ -40,7 +40,7 @@ protected:
 
 TEST_F(Rendering, GridLinesAreWhiteDuringAGameOnly)
 {
-    click("cmdSpiel");
+    click("startButton");
     QImage image = window();
     for (const int y : kLineRows)
         EXPECT_EQ(whiteAlongRow(image, y), kOutlineRight - kOutlineLeft - 1) << y;
@@ -50,10 +50,10 @@ TEST_F(Rendering, GridLinesAreWhiteDuringAGameOnly)
     EXPECT_EQ(image.pixelColor(300, 154), tileColourAt({300, 154}));
     EXPECT_EQ(image.pixelColor(136, 300), tileColourAt({136, 300}));
 
-    click("cmdVorschau");
+    click("previewButton");
     image = window();
-    for (const QPoint point : {QPoint(300, 153), QPoint(50, 266), QPoint(135, 300),
-                               QPoint(262, 60), QPoint(389, 200)})
+    for (const QPoint point :
+         {QPoint(300, 153), QPoint(50, 266), QPoint(135, 300), QPoint(262, 60), QPoint(389, 200)})
         EXPECT_EQ(image.pixelColor(point), tileColourAt(point)) << point.x() << "," << point.y();
 }
 
@@ -67,13 +67,13 @@ TEST_F(Rendering, TheOutlineIsAlwaysWhite)
             EXPECT_EQ(whiteAlongColumn(image, x), kOutlineBottom - kOutlineTop - 1) << x;
         // Inside the outline the tiles show through.
         EXPECT_EQ(image.pixelColor(9, 41), tileColourAt({9, 41}));
-        click("cmdSpiel");
+        click("startButton");
     }
 }
 
 TEST_F(Rendering, TheHoleShowsTheWindowBackground)
 {
-    click("cmdSpiel");
+    click("startButton");
     const QImage image = window();
     EXPECT_EQ(image.pixelColor(450, 320), form.palette().color(QPalette::Window));
 }

@@ -47,7 +47,9 @@ protected:
         const int top = device(kBoardTop) + 1, bottom = device(kBoardTop + 3 * kTileHeight) - 1;
         const int holeLeft = device(kBoardLeft + 3 * kTileWidth);
         const int holeTop = device(kBoardTop + 2 * kTileHeight);
-        const auto inHole = [&](int x, int y) { return holeAtSlot11 && x >= holeLeft && y >= holeTop; };
+        const auto inHole = [&](int x, int y) {
+            return holeAtSlot11 && x >= holeLeft && y >= holeTop;
+        };
         int found = 0;
         for (int column = 1; column < 4; ++column) {
             const int edge = device(kBoardLeft + column * kTileWidth);
@@ -69,17 +71,17 @@ TEST_F(Form1Scale, TilesMeetWithoutSeamsInAGameAndOutOfOne)
 {
     SCOPED_TRACE(ratio());
     EXPECT_EQ(backgroundAlongBoundaries(window(), false), 0) << "after loading";
-    click("cmdSpiel");
+    click("startButton");
     EXPECT_EQ(backgroundAlongBoundaries(window(), true), 0) << "in a game";
-    click("cmdVorschau");
+    click("previewButton");
     EXPECT_EQ(backgroundAlongBoundaries(window(), false), 0) << "after Vorschau";
 }
 
 TEST_F(Form1Scale, GridLinesStayOneLogicalPixelWide)
 {
-    click("cmdSpiel");
+    click("startButton");
     const QImage image = window();
-    // Across Line1(2) (x = 135) at the middle of the top row: the white run is the width of one
+    // Across grid line 2 (x = 135) at the middle of the top row: the white run is the width of one
     // logical pixel, rounded to whole device pixels.
     const int y = device(kBoardTop + kTileHeight / 2);
     int white = 0;
@@ -100,10 +102,14 @@ void expectBitmapsExactly(const QImage& image)
         // The white outline lies over the board's outer edge.
         QPainter outline(&expected);
         outline.setPen(Qt::white);
-        if (i / 4 == 0) outline.drawLine(0, 0, kTileWidth - 1, 0);
-        if (i / 4 == 2) outline.drawLine(0, kTileHeight - 1, kTileWidth - 1, kTileHeight - 1);
-        if (i % 4 == 0) outline.drawLine(0, 0, 0, kTileHeight - 1);
-        if (i % 4 == 3) outline.drawLine(kTileWidth - 1, 0, kTileWidth - 1, kTileHeight - 1);
+        if (i / 4 == 0)
+            outline.drawLine(0, 0, kTileWidth - 1, 0);
+        if (i / 4 == 2)
+            outline.drawLine(0, kTileHeight - 1, kTileWidth - 1, kTileHeight - 1);
+        if (i % 4 == 0)
+            outline.drawLine(0, 0, 0, kTileHeight - 1);
+        if (i % 4 == 3)
+            outline.drawLine(kTileWidth - 1, 0, kTileWidth - 1, kTileHeight - 1);
         outline.end();
         EXPECT_EQ(slot, expected) << "tile " << i;
     }
@@ -124,8 +130,11 @@ TEST_F(Form1Scale, AtTwiceTheSizeTilesShowTheLargePictures)
     for (int i = 0; i < 12; ++i) {
         const QImage grabbed = tile(i)->grab().toImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(grabbed.size(), QSize(2 * kTileWidth, 2 * kTileHeight));
-        const QImage doubled = tileBitmap(113 + i).toImage().convertToFormat(QImage::Format_RGB32)
-                                   .scaled(grabbed.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage doubled =
+            tileBitmap(113 + i)
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32)
+                .scaled(grabbed.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         EXPECT_NE(grabbed, doubled) << "tile " << i << " is the bitmap pixel-doubled";
         EXPECT_EQ(grabbed, tilePicture2x(113 + i).toImage().convertToFormat(QImage::Format_RGB32))
             << "tile " << i;
@@ -139,7 +148,7 @@ TEST_F(Form1Scale, LargePicturesAreHeldOnlyForTilesPaintedScaled)
     SCOPED_TRACE(ratio());
     window();
     EXPECT_EQ(tilesHoldingLargePictures(), ratio() == 1 ? 0 : 12);
-    auto* list = control<QListWidget>("lstBilder");
+    auto* list = control<QListWidget>("pictureList");
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(tilesHoldingLargePictures(), 0) << "right after Garten is chosen";

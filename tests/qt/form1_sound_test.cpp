@@ -16,12 +16,13 @@ namespace rutschbild::testing {
 namespace {
 
 using Form1Sound = Form1Test;
+using qt::CanberraBeeper;
 
 TEST_F(Form1Sound, OneBeepPerMoveThreeMoreOnTheWinNoneForARefusedClick)
 {
     clickTile(9); // before Start
     EXPECT_EQ(beeper.count, 0);
-    click("cmdSpiel");
+    click("startButton");
     EXPECT_EQ(beeper.count, 0);
     clickTile(0); // not beside the hole
     EXPECT_EQ(beeper.count, 0);

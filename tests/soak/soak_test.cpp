@@ -1,7 +1,7 @@
-// A whole day of play on a fake clock: Timer1 ticks every 500 ms while games run, with random
-// tile clicks, solved games, abandoned games and picture changes in between. The play time must
-// be right at every tick, and memory must not grow.
-#include "fake_window.h"
+// A whole day of play on a fake clock: the play clock ticks every 500 ms while games run, with
+// random tile clicks, solved games, abandoned games and picture changes in between. The play time
+// must be right at every tick, and memory must not grow.
+#include "fake_front_end.h"
 #include "form1.h"
 #include "solver.h"
 #include "window_probe.h"
@@ -20,6 +20,8 @@
 
 namespace rutschbild::testing {
 namespace {
+
+using qt::Form1;
 
 // The length of the soak in simulated minutes; the ctest default is short.
 int soakMinutes()
@@ -179,8 +181,8 @@ TEST(Soak, DayOfPlayKeepsThePlayTimeRightAndMemoryFlat)
                 std::reverse(plan.begin(), plan.end());
             }
         } else {
-            const int tile = random() % 4 == 0 ? static_cast<int>(random() % 11)
-                                               : soak.tileNextToHole(random);
+            const int tile =
+                random() % 4 == 0 ? static_cast<int>(random() % 11) : soak.tileNextToHole(random);
             ASSERT_NO_FATAL_FAILURE(soak.clickTile(tile));
         }
         QCoreApplication::processEvents(); // the repaints a real event loop would do

@@ -41,10 +41,9 @@ struct Search {
         }
         const int row = hole / kColumns;
         const int column = hole % kColumns;
-        const int candidates[4] = {row > 0 ? hole - kColumns : -1,
-                                   row < kRows - 1 ? hole + kColumns : -1,
-                                   column > 0 ? hole - 1 : -1,
-                                   column < kColumns - 1 ? hole + 1 : -1};
+        const int candidates[4] = {
+            row > 0 ? hole - kColumns : -1, row < kRows - 1 ? hole + kColumns : -1,
+            column > 0 ? hole - 1 : -1, column < kColumns - 1 ? hole + 1 : -1};
         for (const int from : candidates) {
             if (from < 0 || from == previousHole)
                 continue;

@@ -2,9 +2,11 @@
 
 // Finds the controls of a Form1 by their names and checks, from the outside, that the window is
 // in one of its two states. Used by the soak test, the window fuzzer and the window benchmarks.
+#include "layout.h"
+
 #include <QLabel>
-#include <QMouseEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -24,18 +26,19 @@ public:
     explicit WindowProbe(QWidget& form) : form_(form)
     {
         for (int i = 0; i < 12; ++i)
-            tiles[i] = find<QWidget>(QStringLiteral("imgBild%1").arg(i));
+            tiles[i] = find<QWidget>(QStringLiteral("tile%1").arg(i));
         for (int i = 0; i < 5; ++i)
-            lines[i] = find<QWidget>(QStringLiteral("Line1_%1").arg(i));
+            lines[i] = find<QWidget>(QStringLiteral("gridLine%1").arg(i));
         for (int i = 0; i < 2; ++i)
-            options[i] = find<QRadioButton>(QStringLiteral("optSpielart%1").arg(i));
-        start = find<QPushButton>(QStringLiteral("cmdSpiel"));
-        preview = find<QPushButton>(QStringLiteral("cmdVorschau"));
-        list = find<QListWidget>(QStringLiteral("lstBilder"));
-        timer = find<QTimer>(QStringLiteral("Timer1"));
-        moves = find<QLabel>(QStringLiteral("lblBewegungen"));
-        playTime = find<QLabel>(QStringLiteral("lblSpielzeit"));
-        startTime = find<QLabel>(QStringLiteral("lblStartzeit"));
+            options[i] = find<QRadioButton>(
+                QString::fromLatin1(layout::control(layout::kStartModeOptions[i]).name));
+        start = find<QPushButton>(QStringLiteral("startButton"));
+        preview = find<QPushButton>(QStringLiteral("previewButton"));
+        list = find<QListWidget>(QStringLiteral("pictureList"));
+        timer = find<QTimer>(QStringLiteral("playClock"));
+        moves = find<QLabel>(QStringLiteral("movesValue"));
+        playTime = find<QLabel>(QStringLiteral("playTimeValue"));
+        startTime = find<QLabel>(QStringLiteral("startTimeValue"));
     }
 
     // A left click as the user makes it: press and release in the middle of the widget.
@@ -61,7 +64,7 @@ public:
         }
     }
 
-    // Delivers one tick of Timer1 the way its timer fires, so only a running timer ticks.
+    // Delivers one tick of the play clock the way its timer fires, so only a running timer ticks.
     bool tick()
     {
         if (!timer->isActive())
@@ -94,7 +97,7 @@ public:
 
     bool gameRunning() const { return timer->isActive(); }
 
-    // The board as the window shows it, indexed like Position: the slot of each tile, the slot
+    // The board as the window shows it, indexed like tileSlots: the slot of each tile, the slot
     // no tile 0 to 10 covers as entry 11. Empty text when it is a valid arrangement, else why not.
     std::string readBoard(std::array<int, 12>& position) const
     {
@@ -123,7 +126,7 @@ public:
             return "tile 11 left its home slot";
         const bool running = gameRunning();
         if (timer->interval() != 500)
-            return "Timer1 does not tick every 500 ms";
+            return "the play clock does not tick every 500 ms";
         if (tiles[11]->isHidden() != running)
             return running ? "tile 11 shows during a game" : "tile 11 hidden with no game";
         if (list->isEnabled() == running)
@@ -179,7 +182,8 @@ public:
     QLabel* startTime = nullptr;
 
 private:
-    template <typename Widget> Widget* find(const QString& name) const
+    template <typename Widget>
+    Widget* find(const QString& name) const
     {
         auto* found = form_.findChild<Widget*>(name);
         Q_ASSERT_X(found, "WindowProbe", qPrintable(name));
