@@ -2,6 +2,7 @@
 # Builds the web page and runs its browser tests headless: Playwright Test driving Debian's
 # Chromium against the site in build/web/site/.
 # Usage: tools/test-web.sh [playwright test arguments]   (from anywhere; test.sh calls it)
+# RUTSCHBILD_WEB_BUILD names another build folder than build/web.
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 setup=0
@@ -13,5 +14,6 @@ if [ "$setup" -eq 2 ]; then
   exit 0
 fi
 [ "$setup" -eq 0 ] || exit "$setup"
+export RUTSCHBILD_SITE=$PWD/${RUTSCHBILD_WEB_BUILD:-build/web}/site
 cd web
 exec npx --no-install playwright test "$@"

@@ -38,7 +38,8 @@ ensure_wine32() {
   fi
   local answer
   if ! answer=$("$wine32" --version 2>&1); then
-    wine32_missing="$wine32 does not run here: $(tail -n 1 <<<"$answer")"
+    # Only the kernel's or the loader's own words, not the shell's "script: line N: path:".
+    wine32_missing="$wine32 does not run here: $(tail -n 1 <<<"$answer" | sed "s|^.*$wine32: ||")"
     return 1
   fi
 }
@@ -57,10 +58,10 @@ trap cleanup EXIT
 build() { # folder, triplet, targets...
   local dir=$1 triplet=$2; shift 2
   echo "== $dir ($triplet)"
-  cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-$triplet.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DRUTSCHBILD_BENCH=OFF >/dev/null
+  quietly cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-$triplet.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DRUTSCHBILD_BENCH=OFF
   cmake --build "$dir" -j"$jobs" "$@"
-  (cd "$dir" && cpack -G ZIP >/dev/null)
+  (cd "$dir" && quietly cpack -G ZIP)
 }
 
 # Stand-alone executables: at most 2 MB, and no DLL of the compiler's runtime beside them.

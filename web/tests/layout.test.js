@@ -173,6 +173,7 @@ for (const { ratio, folder, extension } of [
     test.use({ deviceScaleFactor: ratio });
 
     test('every tile of both pictures looks like its bitmap', async ({ page, context }) => {
+      test.slow(); // screenshots compared pixel by pixel, at twice the size too
       await openGame(page);
       const compare = await context.newPage(); // a blank page, free of the game's policy
       for (const [set, first] of [['Kinder', 113], ['Garten', 101]]) {
@@ -180,14 +181,14 @@ for (const { ratio, folder, extension } of [
         const bitmaps = [...Array(12).keys()].map((i) =>
           fs.readFileSync(path.join(RESOURCES, folder, `${first + i}.${extension}`)));
         // The white outline lies over the board's edge; the pixel next to it is left out too.
-        // Polled: a newly chosen drawing may still be loading. The tiles differ from their
+        // Polled, long enough for a busy machine: a newly chosen drawing may still be loading. The tiles differ from their
         // bitmaps by about 1 in 255; the same picture one pixel out of place, by 3 to 12.
         let differences;
         await expect
           .poll(async () => {
             differences = await tileDifferences(compare, await page.locator('#board').screenshot(), bitmaps, 2 * ratio);
             return Math.max(...differences);
-          }, { message: `${set}: mean difference of the worst tile` })
+          }, { message: `${set}: mean difference of the worst tile`, timeout: 20_000 })
           .toBeLessThan(2.5);
         test.info().annotations.push({ type: `${set} at ratio ${ratio}`, description: differences.map((d) => d.toFixed(2)).join(' ') });
       }
