@@ -38,8 +38,8 @@ cmd="$dir/bench/rules_bench"
 $cmd --benchmark_out="$out/rules.json" --benchmark_out_format=json
 row "Tile click that moves, with its solved check (rules only)" "$(figure "$out/rules.json" BM_TileClickThatMoves)" "" "$cmd"
 row "Tile click that moves nothing (rules only)" "$(figure "$out/rules.json" BM_TileClickThatDoesNotMove)" "" "$cmd"
-row "\`Zufall\`, \"immer gleich\"" "$(figure "$out/rules.json" BM_ZufallImmerGleich)" "" "$cmd"
-row "\`Zufall\`, \"immer anders\" (all 3,600 clock readings in turn)" "$(figure "$out/rules.json" BM_ZufallImmerAnders)" "" "$cmd"
+row "Start arrangement, \"immer gleich\"" "$(figure "$out/rules.json" BM_FixedStartArrangement)" "" "$cmd"
+row "Start arrangement, \"immer anders\" (all 3,600 clock readings in turn)" "$(figure "$out/rules.json" BM_ClockStartArrangement)" "" "$cmd"
 
 game=$dir/qt/rutschbild
 echo "== window, headless"
@@ -116,6 +116,12 @@ else
   read -r weight files unfetched < <(web weight)
   row "Web page: bytes of a first visit, gzip-compressed ($files files fetched, $unfetched files of the site not)" \
     "$weight" "≤ 150,000 (aim < 100 KB)" "$cmd"
+  read -r visit_bytes own_bytes visit_ratio visit_requests _ < <(web first-visit)
+  row "Web page: bytes on the wire of a first visit, service worker included / the page alone ($visit_requests requests)" \
+    "$visit_bytes / $own_bytes = ${visit_ratio}x" "≤ 1.15x" "$cmd"
+  read -r slow_picture slow_press slow_runs < <(web slow-phone)
+  row "Web page on a slow phone (CPU 4x, 150 ms, 1.6 Mbit/s): navigation to the picture / to the first working press, \"Start\" tapped as soon as it shows (median of $slow_runs)" \
+    "$slow_picture ms / $slow_press ms" "press ≤ picture + 300 ms or kept" "$cmd"
   read -r game_ms floor_ms paint_ratio < <(web board-paint)
   read -r paired_ratio paired_low paired_high < <(web board-paint-paired)
   read -r game_picture floor_picture < <(web picture-arrived)

@@ -18,4 +18,14 @@ std::string placeDescription(int slot)
            std::to_string(columnOf(slot) + 1);
 }
 
+std::string tileMovedText(int tile, int slot)
+{
+    return tileName(tile) + " nach " + placeDescription(slot) + ".";
+}
+
+std::string tileDidNotMoveText(int tile)
+{
+    return tileName(tile) + " liegt nicht neben der " + std::string(kGapName) + ".";
+}
+
 } // namespace rutschbild

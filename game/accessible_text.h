@@ -14,10 +14,16 @@ constexpr std::string_view kGapName = "Lücke";
 constexpr std::string_view kPressActionName = "Drücken";
 // Said once when the last move completes the picture.
 constexpr std::string_view kPictureCompleteText = "Das Bild ist vollständig.";
+// Said when Start begins a game.
+constexpr std::string_view kGameStartedText = "Neues Spiel.";
 
 // "Bildteil 1" to "Bildteil 12": tiles are counted from 1 for people.
 std::string tileName(int tile);
 // Where a slot is, row and column counted from 1: "Reihe 2, Spalte 3".
 std::string placeDescription(int slot);
+// Said after a move, one sentence each: "Bildteil 7 nach Reihe 2, Spalte 3."
+std::string tileMovedText(int tile, int slot);
+// Said when a pressed tile cannot move: "Bildteil 7 liegt nicht neben der Lücke."
+std::string tileDidNotMoveText(int tile);
 
 } // namespace rutschbild

@@ -25,6 +25,14 @@ public:
     virtual void beep() = 0;
     // The last move made the picture whole: a front end tells screen readers.
     virtual void pictureComplete() = 0;
+    // What a screen reader may tell of the game; a front end that tells nothing more keeps the
+    // empty bodies. A game began with Start; it ended with Vorschau or the win, and the tiles do
+    // nothing until the next Start.
+    virtual void gameStarted() {}
+    virtual void gameEnded() {}
+    // A pressed tile slid into this slot, or stayed where it was, not being beside the hole.
+    virtual void tileMoved(int /*tile*/, int /*slot*/) {}
+    virtual void tileDidNotMove(int /*tile*/) {}
 
     virtual void addListItem(const std::string& text) = 0;
     // The text of the picture list's selected item; empty while none is selected.

@@ -27,6 +27,7 @@ void GameControl::startClicked()
     game_.showGridLines();
     frontEnd_.setPlayClockRunning(true);
     frontEnd_.setPictureListEnabled(false);
+    frontEnd_.gameStarted();
 }
 
 void GameControl::previewClicked()
@@ -38,6 +39,7 @@ void GameControl::previewClicked()
     frontEnd_.setHoleTileVisible(true);
     frontEnd_.setPictureListEnabled(true);
     game_.showGridLines();
+    frontEnd_.gameEnded();
 }
 
 void GameControl::quitClicked() { frontEnd_.closeWindow(); }

@@ -21,6 +21,9 @@ void Game::clickTile(int tile)
         beepOnce();
         ++state_.moveCount;
         frontEnd_.setMovesText(decimalText(static_cast<double>(state_.moveCount)));
+        frontEnd_.tileMoved(tile, hole);
+    } else {
+        frontEnd_.tileDidNotMove(tile);
     }
     checkSolved();
 }

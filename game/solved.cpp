@@ -17,6 +17,7 @@ void Game::checkSolved()
     frontEnd_.setPictureListEnabled(true);
     showGridLines();
     beepThrice();
+    frontEnd_.gameEnded();
     frontEnd_.pictureComplete();
 }
 

@@ -35,6 +35,16 @@ EM_JS(emscripten::EM_VAL, readyAudioContext, (emscripten::EM_VAL existing), {
         return Emval.toHandle(null);
     }
 });
+
+// True for the first beep of a press, false for any further beep asked for in the same run of
+// the page's code (the flag clears once that run is over).
+EM_JS(bool, firstBeepOfPress, (), {
+    if (Module.beepPressOngoing)
+        return false;
+    Module.beepPressOngoing = true;
+    queueMicrotask(() => { Module.beepPressOngoing = false; });
+    return true;
+});
 // clang-format on
 
 } // namespace
@@ -48,7 +58,18 @@ void WebAudioBeeper::beep()
 {
     if (context_.isNull())
         return;
-    const double start = std::max(context_["currentTime"].as<double>(), nextStart_);
+    const double now = context_["currentTime"].as<double>();
+    double start = now;
+    if (!firstBeepOfPress()) {
+        start = std::max(now, nextStart_);
+    } else if (nextStart_ > now && !lastTone_.isNull()) {
+        // A new press: the beep still sounding fades out at once instead of holding this one back.
+        emscripten::val level = lastLevel_["gain"];
+        level.call<void>("cancelScheduledValues", now);
+        level.call<void>("setValueAtTime", level["value"], now);
+        level.call<void>("linearRampToValueAtTime", 0.0, now + kEdge);
+        lastTone_.call<void>("stop", now + kEdge);
+    }
     const double end = start + kDuration;
     nextStart_ = end;
 
@@ -64,6 +85,8 @@ void WebAudioBeeper::beep()
     gain.call<emscripten::val>("connect", context_["destination"]);
     oscillator.call<void>("start", start);
     oscillator.call<void>("stop", end);
+    lastTone_ = oscillator;
+    lastLevel_ = gain;
 }
 
 } // namespace rutschbild::web

@@ -4,17 +4,28 @@
 #include "game_control.h"
 #include "layout.h"
 
+#include <algorithm>
 #include <cassert>
-#include <string>
 
 namespace rutschbild::web {
 
 using emscripten::val;
 
-Board::Board()
+namespace {
+const std::string kOwns = "aria-owns";
+const std::string kLabel = "aria-label";
+} // namespace
+
+// The page comes with every tile at home, each cell owning its own.
+Board::Board() : grid_(dom::element("cells"))
 {
-    for (int i = 0; i < kTiles; ++i)
+    for (int i = 0; i < kTiles; ++i) {
         tiles_.push_back(dom::element("tile" + std::to_string(i)));
+        cells_.push_back(dom::element("cell" + std::to_string(i)));
+        slotOf_[i] = i;
+        visible_[i] = true;
+        tileInCell_[i] = i;
+    }
     for (int i = 0; i < layout::kGridLineCount; ++i)
         gridLines_.push_back(dom::element("gridLine" + std::to_string(i)));
 }
@@ -26,9 +37,84 @@ void Board::placeTile(int tile, int slot, int top, int left)
     style.call<void>("setProperty", std::string("--left"), std::to_string(left));
     tiles_[tile].call<void>("setAttribute", std::string("aria-description"),
                             placeDescription(slot));
+    const int from = slotOf_[tile];
+    slotOf_[tile] = slot;
+    showInCell(from);
+    showInCell(slot);
 }
 
-void Board::setTileVisible(int tile, bool visible) { dom::setHidden(tiles_[tile], !visible); }
+void Board::setTileVisible(int tile, bool visible)
+{
+    dom::setHidden(tiles_[tile], !visible);
+    visible_[tile] = visible;
+    showInCell(slotOf_[tile]);
+}
+
+// A cell owns the visible tile that stands in it. Every change of a tile's slot or visibility
+// updates both cells concerned, so no tile is ever owned twice, and each cell ends up right even
+// while Start puts tiles where others still stand.
+void Board::showInCell(int slot)
+{
+    int tile = -1;
+    for (int t = 0; t < kTiles; ++t) {
+        if (visible_[t] && slotOf_[t] == slot)
+            tile = t;
+    }
+    if (tile == tileInCell_[slot])
+        return;
+    tileInCell_[slot] = tile;
+    const val& cell = cells_[slot];
+    if (tile < 0) {
+        cell.call<void>("removeAttribute", kOwns);
+        cell.call<void>("setAttribute", kLabel, std::string(kGapName));
+    } else {
+        cell.call<void>("removeAttribute", kLabel);
+        cell.call<void>("setAttribute", kOwns, "tile" + std::to_string(tile));
+    }
+}
+
+void Board::setTilesEnabled(bool enabled)
+{
+    for (const val& tile : tiles_)
+        tile.call<void>("setAttribute", std::string("aria-disabled"),
+                        std::string(enabled ? "false" : "true"));
+}
+
+bool Board::keyPressed(const std::string& key)
+{
+    int row = rowOf(focusedCell_);
+    int column = columnOf(focusedCell_);
+    if (key == "ArrowUp")
+        row = std::max(row - 1, 0);
+    else if (key == "ArrowDown")
+        row = std::min(row + 1, kRows - 1);
+    else if (key == "ArrowLeft")
+        column = std::max(column - 1, 0);
+    else if (key == "ArrowRight")
+        column = std::min(column + 1, kColumns - 1);
+    else if (key == " " || key == "Enter") {
+        // Through the tile's own click, so the key does all a click does, the sound included.
+        const int tile = tileInCell_[focusedCell_];
+        if (tile >= 0)
+            tiles_[tile].call<void>("click");
+        return true;
+    } else {
+        return false;
+    }
+    const int slot = slotAt(row, column);
+    cellFocused(slot);
+    cells_[slot].call<void>("focus");
+    return true;
+}
+
+void Board::cellFocused(int slot)
+{
+    if (slot == focusedCell_)
+        return;
+    cells_[focusedCell_].call<void>("setAttribute", std::string("tabindex"), std::string("-1"));
+    cells_[slot].call<void>("setAttribute", std::string("tabindex"), std::string("0"));
+    focusedCell_ = slot;
+}
 
 // The stylesheet shows picture set n's drawing on tiles with data-picture n, each cut out at its
 // piece's column and row.

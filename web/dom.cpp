@@ -10,6 +10,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void rutschbildRunAction(void* action)
     (*static_cast<std::function<void()>*>(action))();
 }
 
+extern "C" EMSCRIPTEN_KEEPALIVE void rutschbildRunEventAction(void* action,
+                                                              emscripten::EM_VAL event)
+{
+    (*static_cast<std::function<void(const emscripten::val&)>*>(action))(
+        emscripten::val::take_ownership(event));
+}
+
 namespace {
 
 // clang-format off
@@ -18,6 +25,13 @@ EM_JS(void, addActionListener, (emscripten::EM_VAL target, const char* type, boo
     Emval.toValue(target).addEventListener(UTF8ToString(type), function() {
         _rutschbildRunAction(action);
     }, {capture: capture, signal: Emval.toValue(controller).signal});
+});
+
+EM_JS(void, addEventActionListener, (emscripten::EM_VAL target, const char* type,
+                                     emscripten::EM_VAL controller, void* action), {
+    Emval.toValue(target).addEventListener(UTF8ToString(type), function(event) {
+        _rutschbildRunEventAction(action, Emval.toHandle(event));
+    }, {signal: Emval.toValue(controller).signal});
 });
 
 EM_JS(double, setActionInterval, (int milliseconds, void* action), {
@@ -50,6 +64,14 @@ void EventListeners::listen(const val& target, const char* type, std::function<v
     actions_.push_front(std::move(action));
     addActionListener(target.as_handle(), type, first, abortController_.as_handle(),
                       &actions_.front());
+}
+
+void EventListeners::listenToEvent(const val& target, const char* type,
+                                   std::function<void(const val& event)> action)
+{
+    eventActions_.push_front(std::move(action));
+    addEventActionListener(target.as_handle(), type, abortController_.as_handle(),
+                           &eventActions_.front());
 }
 
 Interval::Interval(int milliseconds, std::function<void()> tick)

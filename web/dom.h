@@ -8,7 +8,8 @@
 
 // The few things the page's C++ does to the document, and the ways the browser calls back:
 // JavaScript runs C++ through the exported rutschbildRunAction(action), which runs the
-// std::function<void()> that action points to.
+// std::function<void()> that action points to, or rutschbildRunEventAction(action, event) for
+// a std::function<void(const val&)> that reads the event.
 namespace rutschbild::web::dom {
 
 using emscripten::val;
@@ -28,10 +29,14 @@ public:
     // With first, the action runs before the listeners of the element that was hit.
     void listen(const val& target, const char* type, std::function<void()> action,
                 bool first = false);
+    // For an action that needs the event itself: its key, or to cancel the browser's own part.
+    void listenToEvent(const val& target, const char* type,
+                       std::function<void(const val& event)> action);
 
 private:
     val abortController_;                              // aborting it removes every listener at once
     std::forward_list<std::function<void()>> actions_; // stays where it is while listened to
+    std::forward_list<std::function<void(const val&)>> eventActions_;
 };
 
 // A browser interval that exists only while it runs, so an idle page does no work.

@@ -32,10 +32,8 @@ void Form1::connectEvents()
     const auto prepareAudio = [this] { beeper_.prepare(); };
     listeners_.listen(val::global("window"), "click", prepareAudio, true);
 
-    listeners_.listen(element(ControlId::startButton), "click", [this] {
-        dom::setText(announce_, "");
-        control_.startClicked();
-    });
+    listeners_.listen(element(ControlId::startButton), "click",
+                      [this] { control_.startClicked(); });
     listeners_.listen(element(ControlId::previewButton), "click",
                       [this] { control_.previewClicked(); });
     listeners_.listen(element(ControlId::quitButton), "click", [this] { control_.quitClicked(); });
@@ -48,6 +46,17 @@ void Form1::connectEvents()
     // double click lands on whatever stands there by then.
     for (int i = 0; i < kTiles; ++i)
         listeners_.listen(board_.tile(i), "click", [this, i] { control_.tileClicked(i); });
+    // The keyboard's way onto the board; keys with Ctrl, Alt or Meta stay the browser's.
+    listeners_.listenToEvent(board_.grid(), "keydown", [this](const val& event) {
+        for (const char* modifier : {"altKey", "ctrlKey", "metaKey"}) {
+            if (event[modifier].as<bool>())
+                return;
+        }
+        if (board_.keyPressed(event["key"].as<std::string>()))
+            event.call<void>("preventDefault");
+    });
+    for (int slot = 0; slot < kTiles; ++slot)
+        listeners_.listen(board_.cell(slot), "focus", [this, slot] { board_.cellFocused(slot); });
     // A new choice, by mouse, touch or arrow key, is the list's Click.
     listeners_.listen(pictureList_, "change", [this] { control_.pictureListClicked(); });
     listeners_.listen(dom::element("restart"), "click",
@@ -73,17 +82,36 @@ void Form1::setPlayTimeText(const std::string& text)
     dom::setText(element(ControlId::playTimeValue), text);
 }
 
-// The polite live region: a screen reader says it once it has finished what it was saying.
-void Form1::pictureComplete() { dom::setText(announce_, std::string(kPictureCompleteText)); }
+// The polite live region: a screen reader says it once it has finished what it was saying. One
+// sentence at a time; the win's replaces the last move's.
+void Form1::announce(const std::string& text) { dom::setText(announce_, text); }
 
+void Form1::pictureComplete() { announce(std::string(kPictureCompleteText)); }
+
+void Form1::gameStarted()
+{
+    board_.setTilesEnabled(true);
+    announce(std::string(kGameStartedText));
+}
+
+void Form1::tileMoved(int tile, int slot) { announce(tileMovedText(tile, slot)); }
+
+void Form1::tileDidNotMove(int tile) { announce(tileDidNotMoveText(tile)); }
+
+// The page comes with the first item, shown from the start; the program adds the others.
 void Form1::addListItem(const std::string& text)
 {
+    const val options = pictureList_["options"];
+    for (int i = 0; i < options["length"].as<int>(); ++i) {
+        if (options[i]["text"].as<std::string>() == text)
+            return;
+    }
     val option = val::global("document").call<val>("createElement", std::string("option"));
     dom::setText(option, text);
     pictureList_.call<void>("append", option);
 }
 
-// An item's value is its text; the empty item that stands for "nothing selected" has none.
+// An item's value is its text.
 std::string Form1::selectedListItemText() const { return pictureList_["value"].as<std::string>(); }
 
 // A page may close only a tab that a script opened or one with nothing to go back to; asking

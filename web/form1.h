@@ -32,6 +32,10 @@ private:
     void setPlayTimeText(const std::string& text) override;
     void beep() override { beeper_.beep(); }
     void pictureComplete() override;
+    void gameStarted() override;
+    void gameEnded() override { board_.setTilesEnabled(false); }
+    void tileMoved(int tile, int slot) override;
+    void tileDidNotMove(int tile) override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override
@@ -39,11 +43,12 @@ private:
         board_.setTilePicture(tile, bitmapNumber);
     }
     void closeWindow() override;
+    void announce(const std::string& text);
 
     emscripten::val form1_;
     Board board_;
     emscripten::val pictureList_;
-    emscripten::val announce_; // tells screen readers once that the picture is complete
+    emscripten::val announce_; // what a screen reader tells after a press, Start and the win
     emscripten::val farewell_;
     dom::Interval playClock_;
     WebAudioBeeper beeper_;

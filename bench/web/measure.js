@@ -12,6 +12,7 @@ const zlib = require('node:zlib');
 const REPO = path.join(__dirname, '..', '..');
 const { chromium } = require(require.resolve('@playwright/test', { paths: [path.join(REPO, 'web')] }));
 const { serve } = require(path.join(REPO, 'web', 'tests', 'support', 'serve-site.js'));
+const { slowDown, bytesSent } = require(path.join(REPO, 'web', 'tests', 'support', 'slow-phone.js'));
 
 const LAUNCH = {
   executablePath: '/usr/bin/chromium',
@@ -37,7 +38,7 @@ function filesIn(dir, prefix = '') {
 function makeFloor(site, floor) {
   fs.rmSync(floor, { recursive: true, force: true });
   for (const file of filesIn(site)) {
-    if (['rutschbild.js', 'rutschbild.wasm', 'main.js', 'sw.js'].includes(file)) continue;
+    if (/^(rutschbild\.[0-9a-f]+\.(js|wasm)|main\.[0-9a-f]+\.js|sw\.js)$/.test(file)) continue;
     fs.mkdirSync(path.dirname(path.join(floor, file)), { recursive: true });
     fs.copyFileSync(path.join(site, file), path.join(floor, file));
   }
@@ -85,7 +86,7 @@ async function firstPaint(browser, url) {
     const done = () => {
       const last = seen.at(-1);
       // When the drawing had arrived, and when the page's deferred scripts had run.
-      const picture = performance.getEntriesByType('resource').find((r) => r.name.endsWith('/art/kinder.svg'));
+      const picture = performance.getEntriesByType('resource').find((r) => /\/art\/kinder\.[0-9a-f]+\.svg$/.test(r.name));
       const navigation = performance.getEntriesByType('navigation')[0];
       resolve({ fcp, board: last?.startTime, element: last?.element?.id, candidates: seen.map((e) => e.element?.id),
         picture: picture?.responseEnd, scripts: navigation?.domContentLoadedEventEnd });
@@ -100,6 +101,63 @@ async function firstPaint(browser, url) {
   if (!/^tile\d+$/.test(result.element))
     throw new Error(`largest paints: ${result.candidates.join(', ')}; none a tile`);
   return result;
+}
+
+// What a first visit costs on the wire (the server's own count, gzip-compressed as it sends),
+// against the same page with no service worker: its own bytes.
+async function firstVisit(browser, url, server) {
+  let mark = server.sent.length;
+  const bare = await browser.newContext({ ...DESKTOP, serviceWorkers: 'block' });
+  const alone = await bare.newPage();
+  await alone.goto(url);
+  await alone.waitForLoadState('networkidle');
+  await bare.close();
+  const own = bytesSent(server, mark);
+  mark = server.sent.length;
+  const context = await browser.newContext(DESKTOP);
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.evaluate(async () => {
+    const { active } = await navigator.serviceWorker.ready;
+    if (active.state !== 'activated')
+      await new Promise((resolve) => active.addEventListener('statechange', () => active.state === 'activated' && resolve()));
+  });
+  await page.waitForLoadState('networkidle');
+  await context.close();
+  const visit = server.sent.slice(mark);
+  return { own, visit: bytesSent(server, mark), requests: visit.length, page: visit.filter((r) => r.path === '/' && r.status === 200).length };
+}
+
+// A slow phone (tests/support/slow-phone.js), nothing cached: navigation start to the frame that
+// shows the picture (the largest paint, a tile), and to the first press that works: "Start" is
+// tapped the moment it shows, and the press works when the board has been shuffled.
+async function slowPhone(browser, url) {
+  const context = await browser.newContext(PHONE);
+  const page = await context.newPage();
+  await slowDown(context, page);
+  await page.addInitScript(() => {
+    // The first largest paint of a tile; NaN where none comes within 10 s.
+    window.pictureShown = new Promise((resolve) => {
+      new PerformanceObserver((list) => {
+        const tile = list.getEntries().find((entry) => /^tile/.test(entry.element?.id));
+        if (tile) resolve(tile.startTime);
+      }).observe({ type: 'largest-contentful-paint', buffered: true });
+      setTimeout(() => resolve(NaN), 10_000);
+    });
+  });
+  await page.goto(url, { waitUntil: 'commit' });
+  const start = page.locator('#startButton');
+  await start.waitFor({ state: 'visible' });
+  await start.tap();
+  const worked = await page.evaluate(() => new Promise((resolve) => {
+    const tile = document.getElementById('tile0');
+    const home = tile.getBoundingClientRect().left;
+    const check = () => (tile.getBoundingClientRect().left !== home ? resolve(performance.now()) : requestAnimationFrame(check));
+    check();
+  }));
+  const picture = await page.evaluate(() => window.pictureShown);
+  await context.close();
+  return { picture, worked };
 }
 
 // A page with nothing but one button whose click writes a number into it: what the browser and
@@ -200,6 +258,9 @@ async function main() {
   const browser = await chromium.launch(LAUNCH);
   try {
     const weight = await pageWeight(browser, address(siteServer), site);
+    const visit = await firstVisit(browser, address(siteServer), siteServer);
+    const slow = [];
+    for (let run = 0; run < Math.min(runs, 11); ++run) slow.push(await slowPhone(browser, address(siteServer)));
 
     // Interleaved, the order swapped every run, after one unmeasured visit each. Every visit has
     // a new context: an empty cache for both pages alike.
@@ -219,13 +280,18 @@ async function main() {
       for (const [kind, server] of pages)
         tapped[`${input}-${kind}`] = await tapTimes(browser, address(server), taps, kind, input);
 
-    const results = { runs, weight, paints, taps, tapped };
+    const results = { runs, weight, visit, slow, paints, taps, tapped };
     fs.writeFileSync(path.join(out, 'web.json'), JSON.stringify(results, null, 2));
 
     const ms = (x) => x.toFixed(1);
     const of = (which, key) => median(paints[which].map((p) => p[key]));
     console.log(`weight ${weight.total} ${weight.files.length} ${weight.missing.length}`);
     for (const f of weight.files) console.log(`weight-file ${f.file} ${f.raw} ${f.sent}`);
+    // first-visit: bytes on the wire with the worker, without it, their ratio, requests, times the
+    // page itself was sent
+    console.log(`first-visit ${visit.visit} ${visit.own} ${(visit.visit / visit.own).toFixed(3)} ${visit.requests} ${visit.page}`);
+    // slow-phone: median ms to the picture, to the first working press, runs
+    console.log(`slow-phone ${ms(median(slow.map((r) => r.picture)))} ${ms(median(slow.map((r) => r.worked)))} ${slow.length}`);
     console.log(`board-paint ${ms(of('game', 'board'))} ${ms(of('floor', 'board'))} ${(of('game', 'board') / of('floor', 'board')).toFixed(2)}`);
     // The same ratio taken run by run (each game visit against the floor visit next to it).
     const pairs = paints.game.map((g, run) => g.board / paints.floor[run].board);

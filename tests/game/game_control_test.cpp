@@ -56,6 +56,7 @@ TEST_F(Control, TileClicksBeforeTheFirstStartChangeNothing)
 {
     for (int tile = 0; tile < 12; ++tile)
         EXPECT_EQ(logOf([&] { control.tileClicked(tile); }), Log{});
+    EXPECT_TRUE(front.told.empty());
 }
 
 TEST_F(Control, StartSetsUpTheFixedBoardInOrder)
@@ -73,6 +74,8 @@ TEST_F(Control, StartSetsUpTheFixedBoardInOrder)
     expected.insert(expected.end(), {"lines on", "clock on", "list off"});
     EXPECT_EQ(log, expected);
     EXPECT_FALSE(control.state().gameOver);
+    // Told last, once the board is set up.
+    EXPECT_EQ(front.told, Log{"started"});
 }
 
 TEST_F(Control, OptionClickAppliesFromTheNextStart)
@@ -108,9 +111,11 @@ TEST_F(Control, VorschauAbandonsTheGameAndKeepsTheTexts)
     EXPECT_TRUE(control.state().gameOver);
     EXPECT_EQ(front.moves, "1");
     EXPECT_EQ(front.playTime, "0 : 7");
+    EXPECT_EQ(front.told, (Log{"started", "moved 9 11", "ended"}));
 
     // The abandoned game takes no more clicks.
     EXPECT_EQ(logOf([&] { control.tileClicked(10); }), Log{});
+    EXPECT_EQ(front.told.size(), 3U);
 }
 
 TEST_F(Control, StartDuringAGameKeepsCountingAndRestartsThePlayTime)

@@ -89,6 +89,10 @@ TEST(AccessibleText, TilesAndPlacesAreCountedFromOne)
     EXPECT_EQ(placeDescription(0), "Reihe 1, Spalte 1");
     EXPECT_EQ(placeDescription(6), "Reihe 2, Spalte 3");
     EXPECT_EQ(placeDescription(11), "Reihe 3, Spalte 4");
+    // What a screen reader says after a press: one sentence, the gap by the board's own word.
+    EXPECT_EQ(tileMovedText(6, 6), "Bildteil 7 nach Reihe 2, Spalte 3.");
+    EXPECT_EQ(tileMovedText(11, 0), "Bildteil 12 nach Reihe 1, Spalte 1.");
+    EXPECT_EQ(tileDidNotMoveText(6), "Bildteil 7 liegt nicht neben der Lücke.");
 }
 
 } // namespace

@@ -15,6 +15,7 @@ TEST_F(TileClick, TileAboveTheHoleSlidesDown)
     startFixed();
     game.clickTile(6); // slot 7, hole in slot 11 below it
     EXPECT_EQ(window.log, (Lines{"place 6 11 3990 5835", "beep", "moves 1"}));
+    EXPECT_EQ(window.told, Lines{"moved 6 11"});
     EXPECT_EQ(game.state().tileSlots[6], 11);
     EXPECT_EQ(hole(), 7);
     EXPECT_FALSE(game.state().gameOver);
@@ -55,6 +56,9 @@ TEST_F(TileClick, TileNotNextToTheHoleChangesNothing)
     EXPECT_EQ(window.beeps, 0);
     EXPECT_EQ(window.moves, "");
     EXPECT_FALSE(game.state().gameOver); // the solved check ran and the game goes on
+    // Each press is answered, so a player who cannot see the board learns it did not move.
+    EXPECT_EQ(window.told, (Lines{"stayed 0", "stayed 1", "stayed 2", "stayed 3", "stayed 4",
+                                  "stayed 5", "stayed 7", "stayed 10"}));
 }
 
 TEST_F(TileClick, NoWrapFromTheEndOfOneRowToTheStartOfTheNext)
@@ -115,6 +119,7 @@ TEST_F(TileClick, IgnoredWhileNoGameRuns)
     for (int tile = 0; tile < kTiles; ++tile)
         game.clickTile(tile);
     EXPECT_TRUE(window.log.empty());
+    EXPECT_TRUE(window.told.empty()); // not even "did not move": no game, nothing to say
     EXPECT_EQ(game.state().tileSlots, kFixedArrangement);
 }
 

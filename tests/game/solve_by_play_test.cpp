@@ -23,6 +23,7 @@ protected:
             ASSERT_FALSE(game.state().gameOver) << "ended early after move " << i + 1;
         }
         window.log.clear();
+        window.told.clear();
         const int last = solution->back();
         game.clickTile(last);
 
@@ -33,6 +34,8 @@ protected:
                        std::to_string(designedTop(last)) + " " + std::to_string(designedLeft(last)),
                    "beep", "moves " + std::to_string(countBefore + solution->size()), "clock off",
                    "tile11 on", "list on", "lines off", "beep", "beep", "beep", "complete"}));
+        EXPECT_EQ(window.told,
+                  (Lines{"moved " + std::to_string(last) + " " + std::to_string(last), "ended"}));
         EXPECT_TRUE(game.state().gameOver);
         for (int tile = 0; tile < kTiles; ++tile)
             EXPECT_EQ(game.state().tileSlots[tile], tile);

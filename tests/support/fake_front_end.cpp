@@ -77,6 +77,17 @@ void FakeFrontEnd::pictureComplete()
     log.push_back("complete");
 }
 
+void FakeFrontEnd::gameStarted() { told.push_back("started"); }
+
+void FakeFrontEnd::gameEnded() { told.push_back("ended"); }
+
+void FakeFrontEnd::tileMoved(int tile, int slot)
+{
+    told.push_back("moved " + std::to_string(tile) + " " + std::to_string(slot));
+}
+
+void FakeFrontEnd::tileDidNotMove(int tile) { told.push_back("stayed " + std::to_string(tile)); }
+
 void FakeFrontEnd::addListItem(const std::string& text)
 {
     listItems.push_back(text);

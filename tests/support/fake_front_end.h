@@ -25,12 +25,19 @@ public:
     void setPlayTimeText(const std::string& text) override;
     void beep() override;
     void pictureComplete() override;
+    void gameStarted() override;
+    void gameEnded() override;
+    void tileMoved(int tile, int slot) override;
+    void tileDidNotMove(int tile) override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override;
     void closeWindow() override;
 
     std::vector<std::string> log;
+    // What a screen reader would be told, apart from the window's own changes in log:
+    // "started", "ended", "moved 6 11", "stayed 3".
+    std::vector<std::string> told;
     TwipPoint tiles[12]{};
     int tileSlots[12]{};
     bool holeTileVisible = true;

@@ -26,6 +26,7 @@ protected:
             game.placeTile(tile, game.state().tileSlots[tile]);
         game.setGameOver(false);
         window.log.clear();
+        window.told.clear();
         window.beeps = 0;
     }
 

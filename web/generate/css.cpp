@@ -1,19 +1,28 @@
 // layout.css: the board's twips as custom properties, where each tile, line and control stands,
 // and the hand-written designed and touch halves inside the one media query that tells them apart:
-// the designed layout (every control at its twip place / 15) whenever the whole window fits.
+// the designed layout (every control at its twip place / 15) for a mouse wherever the whole window
+// fits, the touch layout for a finger and wherever it does not fit (small windows, browser zoom).
 #include "game_control.h"
 #include "site.h"
+
+#include <algorithm>
 
 namespace rutschbild::web {
 
 namespace {
 
-// A control at its designed place, in CSS pixels.
-void place(std::ostream& css, const std::string& selector, const TwipRect& rect)
+// A control at its designed place, in CSS pixels: exact at normal text spacing, free to grow
+// with wider spacing (WCAG 1.4.12). A caption grows to its left, away from its field.
+void place(std::ostream& css, const std::string& selector, const TwipRect& rect,
+           bool growsLeft = false)
 {
-    css << "  " << selector << " { left: " << pixels(rect.left) << "px; top: " << pixels(rect.top)
-        << "px; width: " << pixels(rect.width) << "px; height: " << pixels(rect.height)
-        << "px; }\n";
+    css << "  " << selector << " { ";
+    if (growsLeft)
+        css << "right: " << pixels(layout::kClientWidth - rect.left - rect.width) << "px;";
+    else
+        css << "left: " << pixels(rect.left) << "px;";
+    css << " top: " << pixels(rect.top) << "px; min-width: " << pixels(rect.width)
+        << "px; min-height: " << pixels(rect.height) << "px; }\n";
 }
 
 // Where a part of the board stands, in twips: style.css turns them into the layout's units.
@@ -55,28 +64,61 @@ void writeBoardTwips(std::ostream& css)
     }
 }
 
+bool isCaption(const layout::Control& control)
+{
+    return std::any_of(
+        layout::kValueLabels.begin(), layout::kValueLabels.end(),
+        [&](layout::ControlId id) { return layout::control(id).caption == control.id; });
+}
+
 void writeDesignedPlaces(std::ostream& css)
 {
     css << "  #Form1 { width: " << pixels(layout::kClientWidth)
         << "px; height: " << pixels(layout::kClientHeight) << "px; }\n";
-    place(css, "#board", layout::kBoard);
+    const TwipRect& board = layout::kBoard;
+    css << "  #board { left: " << pixels(board.left) << "px; top: " << pixels(board.top)
+        << "px; width: " << pixels(board.width) << "px; height: " << pixels(board.height)
+        << "px; }\n";
     for (const layout::Control& control : layout::kControls)
-        place(css, selector(control), control.box);
+        place(css, selector(control), control.box, isCaption(control));
+}
+
+// The touch layout's wide form, controls beside the board, wherever the board keeps the whole
+// height there (the same board as with the controls below); a coarse pointer takes it on any
+// wide screen, trading some board for controls in view.
+std::string replaceWide(std::string touch)
+{
+    const std::string token = "(--room-beside)";
+    const std::string boardAspect =
+        std::to_string(layout::kBoard.width) + " / " + std::to_string(layout::kBoard.height);
+    const std::string beside =
+        "(width >= calc((100vh - 2 * min(8px, 1vmin)) * " + boardAspect +
+        " + 18rem + 16px + 2 * min(8px, 1vmin))), (pointer: coarse) and (min-aspect-ratio: 3/2) "
+        "and (min-width: 36rem)";
+    for (std::size_t at = touch.find(token); at != std::string::npos; at = touch.find(token))
+        touch.replace(at, token.size(), beside);
+    return touch;
 }
 
 } // namespace
 
 void writeLayoutCss(std::ostream& css, const std::string& designed, const std::string& touch)
 {
-    const std::string fits =
-        "(min-width: " + std::to_string(pixels(layout::kClientWidth)) +
-        "px) and (min-height: " + std::to_string(pixels(layout::kClientHeight)) + "px)";
+    // The designed window for a mouse (or no pointer the browser names) wherever it fits whole,
+    // the touch layout everywhere else: exact complements in media queries that browsers without
+    // the newer query syntax read too.
+    const std::string width = "(min-width: " + std::to_string(pixels(layout::kClientWidth)) + "px)";
+    const std::string height =
+        "(min-height: " + std::to_string(pixels(layout::kClientHeight)) + "px)";
     css << "/* Made by web/generate from game/layout.h and web/layout/*.css. */\n";
     writeBoardTwips(css);
-    css << "\n@media " << fits << " {\n";
+    css << "\n@media " << width << " and " << height
+        << " {\n@media not all and (pointer: coarse) {\n";
     writeDesignedPlaces(css);
-    css << designed << "}\n";
-    css << "\n@media not all and " << fits << " {\n" << touch << "}\n";
+    css << designed << "}\n}\n";
+    css << "\n@media (pointer: coarse), not all and " << width << ", not all and " << height
+        << " {\n"
+        << replaceWide(touch) << "}\n";
 }
 
 } // namespace rutschbild::web

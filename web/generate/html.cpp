@@ -26,24 +26,44 @@ const char* const kHead = R"(<!DOCTYPE html>
   <meta name="referrer" content="no-referrer">
   <link rel="icon" href="icons/rutschbild-32.png" sizes="32x32" type="image/png">
   <link rel="icon" href="icons/rutschbild-16.png" sizes="16x16" type="image/png">
+  <link rel="apple-touch-icon" href="icons/rutschbild-web-maskable-512.png">
   <link rel="manifest" href="manifest.webmanifest">
+  <meta name="theme-color" content="#1f2a44">
   <link rel="stylesheet" href="style.css">
   <link rel="stylesheet" href="layout.css">
   <script src="rutschbild.js" defer></script>
   <script src="main.js" defer></script>
+  <link rel="preload" href="rutschbild.wasm" as="fetch" type="application/wasm" crossorigin>
 )";
 
+// The tiles stand where the stylesheet puts them, in tile order; the grid over them reads the
+// board in slot order: each cell owns the tile that stands in it (the program keeps aria-owns up
+// to date), so a tile never moves in the document and the one cell in the tab order is the
+// keyboard's way onto the board. Tiles answer only while a game runs.
 void writeBoard(std::ostream& html)
 {
-    html << "    <div id=\"board\" role=\"group\" aria-label=\"" << kBoardName << "\">\n";
+    html << "    <div id=\"board\">\n";
     for (int i = 0; i < kTiles; ++i) {
         html << "      <button type=\"button\" class=\"tile\" id=\"tile" << i
              << "\" tabindex=\"-1\" draggable=\"false\" data-picture=\"0\" aria-label=\""
-             << tileName(i) << "\" aria-description=\"" << placeDescription(i) << "\"></button>\n";
+             << tileName(i) << "\" aria-description=\"" << placeDescription(i)
+             << "\" aria-disabled=\"true\"></button>\n";
     }
     for (int i = 0; i < layout::kGridLineCount; ++i)
         html << "      <div class=\"line\" id=\"gridLine" << i << "\" hidden></div>\n";
-    html << "      <div id=\"boardOutline\"></div>\n    </div>\n";
+    html << "      <div id=\"boardOutline\"></div>\n";
+    html << "      <div id=\"cells\" role=\"grid\" aria-label=\"" << kBoardName << "\">\n";
+    for (int row = 0; row < kRows; ++row) {
+        html << "        <div class=\"cellRow\" role=\"row\">\n";
+        for (int column = 0; column < kColumns; ++column) {
+            const int slot = slotAt(row, column);
+            html << "          <div class=\"cell\" id=\"cell" << slot
+                 << "\" role=\"gridcell\" tabindex=\"" << (slot == 0 ? 0 : -1)
+                 << "\" aria-owns=\"tile" << slot << "\"></div>\n";
+        }
+        html << "        </div>\n";
+    }
+    html << "      </div>\n    </div>\n";
 }
 
 // Each value under its caption: the touch layout sets them side by side.
@@ -76,9 +96,10 @@ void writeFrame(std::ostream& html, const Control& frame)
                  << control.name << "\"" << std::exchange(checked, "") << ">" << control.text
                  << "</label>\n";
         } else {
+            // The list shows the picture on the board from the start; the program adds the rest.
             html << "      <select id=\"" << control.name << "\" aria-labelledby=\"" << legend
-                 << "\">\n        <option value=\"\" disabled hidden selected></option>\n"
-                 << "      </select>\n";
+                 << "\">\n        <option selected>" << kPictureSets.front().name
+                 << "</option>\n      </select>\n";
         }
     }
     html << "    </fieldset>\n";
@@ -117,17 +138,17 @@ void writeIndexHtml(std::ostream& html)
     html << kHead << "  <meta name=\"description\" content=\"" << kGameDescription
          << "\">\n  <title>" << layout::kWindowTitle << "</title>\n  <link rel=\"preload\" href=\""
          << artFile(kPictureSets.front().name) << "\" as=\"image\" type=\"image/svg+xml\">\n"
-         << "</head>\n<body>\n  <main id=\"Form1\">\n";
+         << "</head>\n<body>\n  <main id=\"Form1\">\n    <h1 class=\"visually-hidden\">"
+         << layout::kWindowTitle << "</h1>\n";
     writeBoard(html);
     writeControls(html);
-    html
-        << "  </main>\n  <p id=\"announce\" class=\"visually-hidden\" aria-live=\"polite\"></p>\n"
-        << "  <section id=\"farewell\" class=\"notice\" aria-labelledby=\"farewellTitle\" hidden>\n"
-        << "    <h1 id=\"farewellTitle\">" << kFarewellTitle << "</h1>\n"
-        << "    <p>" << kFarewellText << "</p>\n"
-        << "    <button type=\"button\" id=\"restart\">" << kPlayAgainText << "</button>\n"
-        << "  </section>\n  <p id=\"loadFailure\" class=\"notice\" role=\"alert\" hidden>"
-        << kLoadFailureText << "</p>\n</body>\n</html>\n";
+    html << "  </main>\n  <p id=\"announce\" class=\"visually-hidden\" aria-live=\"polite\"></p>\n"
+         << "  <main id=\"farewell\" class=\"notice\" aria-labelledby=\"farewellTitle\" hidden>\n"
+         << "    <h1 id=\"farewellTitle\">" << kFarewellTitle << "</h1>\n"
+         << "    <p>" << kFarewellText << "</p>\n"
+         << "    <button type=\"button\" id=\"restart\">" << kPlayAgainText << "</button>\n"
+         << "  </main>\n  <p id=\"loadFailure\" class=\"notice\" role=\"alert\" hidden>"
+         << kLoadFailureText << "</p>\n</body>\n</html>\n";
 }
 
 } // namespace rutschbild::web

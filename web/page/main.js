@@ -7,9 +7,38 @@ function showLoadFailure() {
   document.getElementById('Form1').hidden = true;
   document.getElementById('loadFailure').hidden = false;
 }
+
+// The buttons show long before the program can answer them (on a slow phone for most of a
+// second): presses made meanwhile are kept and handed to the program, in order, once it runs, so
+// a tap on "Start" starts the game however early it came.
+const early = [];
+const keep = (event) => {
+  const target = event.target instanceof Element ? event.target : null;
+  if (event.type === 'click') {
+    const button = target?.closest('button');
+    if (button) early.push(() => button.click());
+  } else if (event.type === 'change') {
+    if (target?.matches('input, select')) early.push(() => target.dispatchEvent(new Event('change', { bubbles: true })));
+  } else if (target?.closest('#board') && event.key !== 'Tab') {
+    // Keys on the board move tiles; the browser's own use of them (scrolling) waits as well.
+    event.preventDefault();
+    const { key, code, shiftKey, ctrlKey, altKey, metaKey, repeat } = event;
+    const init = { key, code, shiftKey, ctrlKey, altKey, metaKey, repeat, bubbles: true, cancelable: true };
+    early.push(() => target.dispatchEvent(new KeyboardEvent('keydown', init)));
+  }
+};
+const pressTypes = ['click', 'change', 'keydown'];
+for (const type of pressTypes) document.addEventListener(type, keep, true);
+function handOver() {
+  for (const type of pressTypes) document.removeEventListener(type, keep, true);
+  for (const press of early.splice(0)) press();
+}
+
 const program = typeof createRutschbild === 'function' ? createRutschbild({ quit: showLoadFailure }) : Promise.reject();
-program.catch(showLoadFailure);
+// The program's main has run (it sets up every listener) before this promise settles.
+program.then(handOver, showLoadFailure);
 // A click on a tile leaves the keyboard focus where it was: tiles answer the mouse only.
 document.getElementById('board').addEventListener('mousedown', (event) => event.preventDefault());
-// Keeps the site for offline visits; where no worker may run (a file:// page), it plays online.
-navigator.serviceWorker?.register('sw.js').catch(() => {});
+// Keeps the site for offline visits, once the page itself has loaded: the worker then finds every
+// file in the HTTP cache. Where no worker may run (a file:// page), it plays online.
+addEventListener('load', () => navigator.serviceWorker?.register('sw.js').catch(() => {}));

@@ -9,10 +9,10 @@ const FILES = [@SITE_FILES@];
 const CACHE = 'rutschbild-' + VERSION;
 
 self.addEventListener('install', (event) => {
-  // './' as well as 'index.html': the address a visitor types or the home screen opens. Past
-  // the browser's HTTP cache, which may still hold files of the build before.
-  const requests = ['./', ...FILES].map((file) => new Request(file, { cache: 'reload' }));
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests)));
+  // './' is the page: the address a visitor types or the home screen opens. Every other name
+  // carries a hash of its contents, so the copy the page just loaded into the HTTP cache is the
+  // right one and nothing is downloaded twice.
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(['./', ...FILES])));
 });
 
 self.addEventListener('activate', (event) => {
@@ -34,10 +34,18 @@ self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
   event.respondWith(
-    caches
-      .open(CACHE)
-      // A start address with a query string still finds the page.
-      .then((cache) => cache.match(request, { ignoreSearch: request.mode === 'navigate' }))
-      .then((cached) => cached || fetch(request)),
+    caches.open(CACHE).then(async (cache) => {
+      // The page is kept as './': index.html and a start address with a query string find it too.
+      const page = new URL(request.url);
+      page.search = '';
+      page.pathname = page.pathname.replace(/index\.html$/, '');
+      const cached = await cache.match(request.mode === 'navigate' ? page.href : request);
+      if (cached) return cached;
+      // What is not kept from the start (the home-screen icons, fetched only to install) is
+      // kept once fetched.
+      const response = await fetch(request);
+      if (response.ok) cache.put(request, response.clone()).catch(() => {});
+      return response;
+    }),
   );
 });

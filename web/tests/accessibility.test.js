@@ -1,5 +1,6 @@
-// Playing with a screen reader: what Chromium's accessibility tree tells about the tiles, the
-// value fields, the list and the options, and a game won by pressing tiles found in that tree.
+// Playing with a screen reader: what Chromium's accessibility tree tells about the board, the
+// tiles, the value fields, the list and the options, and a game won by pressing tiles found in
+// that tree in board order, with what the page announces.
 const { test, expect, FIXED, HOME, openGame, tile, boardPositions } = require('./support/game');
 const { solve } = require('./support/solver');
 
@@ -29,6 +30,23 @@ async function accessibilityTree(page) {
       const { nodes } = await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: false });
       return summary(nodes[0]);
     },
+    // The board's grid in reading order: three rows of four cells, each cell's name and the tile
+    // button it holds (none in the gap).
+    async board() {
+      const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+      const byId = new Map(nodes.map((n) => [n.nodeId, n]));
+      const kids = (node) => (node.childIds ?? []).map((id) => byId.get(id)).filter(Boolean)
+        .flatMap((n) => (n.ignored ? kids(n) : [n]));
+      const grids = nodes.filter((n) => !n.ignored && n.role?.value === 'grid');
+      expect(grids.map((n) => n.name?.value)).toEqual(['Bild']);
+      const rows = kids(grids[0]);
+      expect(rows.map((n) => n.role?.value)).toEqual(['row', 'row', 'row']);
+      return rows.flatMap((row) => {
+        const cells = kids(row);
+        expect(cells.map((n) => n.role?.value)).toEqual(Array(4).fill('gridcell'));
+        return cells.map((cell) => ({ name: cell.name?.value, tile: kids(cell).filter((n) => n.role?.value === 'button').map(summary)[0] }));
+      });
+    },
     // A screen reader's press: the node's default action, which for a button is a click on its
     // element, made without the mouse or the focus.
     async press(node) {
@@ -39,6 +57,14 @@ async function accessibilityTree(page) {
 }
 
 const where = (slot) => `Reihe ${Math.floor(slot / 4) + 1}, Spalte ${(slot % 4) + 1}`;
+const tileName = (tile) => `Bildteil ${tile + 1}`;
+// The board's names in slot order during a game, the gap as "Lücke", from where each tile stands.
+const namesOf = (position) => [...Array(12).keys()].map((slot) => {
+  const tile = position.indexOf(slot);
+  return tile === 11 ? 'Lücke' : tileName(tile);
+});
+// The whole picture, tile 12 in its place.
+const WHOLE = HOME.map(tileName);
 
 test.beforeEach(async ({ page }) => {
   await openGame(page);
@@ -51,7 +77,11 @@ test('tiles are buttons named by number, described by where they stand, out of t
     expect(node.description, `Bildteil ${i + 1}`).toBe(where(i));
     await expect(page.getByRole('button', { name: `Bildteil ${i + 1}`, exact: true })).toHaveAttribute('tabindex', '-1');
   }
-  await expect(page.getByRole('group', { name: 'Bild', exact: true }).getByRole('button')).toHaveCount(12);
+  // Each tile in the grid's cell of its slot; the grid alone takes the focus, one cell at a time.
+  const board = await tree.board();
+  expect(board.map((cell) => cell.tile.name)).toEqual(WHOLE);
+  expect(board.map((cell) => cell.name)).toEqual(WHOLE);
+  await expect(page.locator('[role=gridcell][tabindex="0"]')).toHaveCount(1);
 
   await page.getByRole('button', { name: 'Start' }).click();
   for (let i = 0; i < 11; ++i)
@@ -63,6 +93,25 @@ test('tiles are buttons named by number, described by where they stand, out of t
   await page.getByRole('button', { name: 'Bildteil 10', exact: true }).click();
   const [moved] = await tree.find('button', 'Bildteil 10');
   expect(moved.description).toBe(where(11));
+});
+
+test('tiles are unavailable while no game runs: before Start, after Vorschau', async ({ page }) => {
+  const tree = await accessibilityTree(page);
+  const disabled = async () => [...new Set((await tree.board()).map((cell) => cell.tile?.disabled).filter((d) => d !== undefined))];
+  expect(await disabled()).toEqual([true]);
+  await page.getByRole('button', { name: 'Start' }).click();
+  expect(await disabled()).toEqual([false]);
+  await page.getByRole('button', { name: 'Vorschau' }).click();
+  expect(await disabled()).toEqual([true]);
+});
+
+test('the list shows and reads the picture on the board from the start', async ({ page }) => {
+  // As served, before the program runs.
+  const html = await (await page.request.get('/')).text();
+  expect(html).toMatch(/<select id="pictureList"[^>]*>\s*<option selected>Kinder<\/option>\s*<\/select>/);
+  const tree = await accessibilityTree(page);
+  expect((await tree.of('#pictureList')).value).toBe('Kinder');
+  await expect(page.locator('#pictureList option')).toHaveText(['Kinder', 'Garten']);
 });
 
 test('the value fields read as caption and value; list and options are named', async ({ page }) => {
@@ -93,7 +142,7 @@ test('the value fields read as caption and value; list and options are named', a
     await expect(page.getByRole('button', { name, exact: true })).toBeEnabled();
 });
 
-test('a game won by pressing tiles through the accessibility tree, the win announced once', async ({ page }) => {
+test('a game won by pressing tiles found in the grid in board order, every press announced', async ({ page }) => {
   const tree = await accessibilityTree(page);
   const announcements = [];
   await page.exposeFunction('announced', (text) => announcements.push(text));
@@ -103,19 +152,46 @@ test('a game won by pressing tiles through the accessibility tree, the win annou
       .observe(region, { childList: true, characterData: true, subtree: true });
   });
   expect((await tree.of('#announce')).live).toBe('polite');
+  const lastAnnouncement = async (count) => {
+    await expect.poll(() => announcements.length).toBe(count);
+    return announcements[count - 1];
+  };
 
   await tree.press((await tree.find('button', 'Start'))[0]);
-  expect(await boardPositions(page)).toEqual(FIXED);
-  for (const clicked of solve(FIXED)) {
-    const [node] = await tree.find('button', `Bildteil ${clicked + 1}`);
-    await tree.press(node);
+  expect(await lastAnnouncement(1)).toBe('Neues Spiel.');
+  let board = await tree.board();
+  expect(board.map((cell) => cell.name)).toEqual(namesOf(FIXED));
+  expect(board[11].tile).toBeUndefined();
+
+  // A tile away from the gap says so and stays.
+  await tree.press(board[0].tile);
+  expect(await lastAnnouncement(2)).toBe(`${board[0].name} liegt nicht neben der Lücke.`);
+
+  // Each move: the tile to press is found by name in the grid, beside the gap; it is pressed
+  // there and the page says where it went.
+  const solution = solve(FIXED);
+  for (const [n, clicked] of solution.entries()) {
+    const gap = board.findIndex((cell) => cell.name === 'Lücke');
+    const at = board.findIndex((cell) => cell.name === tileName(clicked));
+    expect(Math.abs((gap % 4) - (at % 4)) + Math.abs(Math.floor(gap / 4) - Math.floor(at / 4))).toBe(1);
+    expect(board[at].tile.description).toBe(where(at));
+    await tree.press(board[at].tile);
+    const said = await lastAnnouncement(3 + n);
+    if (n < solution.length - 1) expect(said).toBe(`${tileName(clicked)} nach ${where(gap)}.`);
+    board = await tree.board();
   }
+
+  // The win, said once; the grid reads the whole picture, its tiles unavailable again.
   expect(await boardPositions(page)).toEqual(HOME);
-  await expect(tile(page, 11)).toBeVisible();
-  await expect.poll(() => announcements.length).toBe(1);
-  expect(announcements[0]).toMatch(/vollständig/);
-  // Another Start and Vorschau announce nothing more.
+  expect(board.map((cell) => cell.name)).toEqual(WHOLE);
+  expect(new Set(board.map((cell) => cell.tile.disabled))).toEqual(new Set([true]));
+  expect(announcements.at(-1)).toBe('Das Bild ist vollständig.');
+  expect(announcements.filter((text) => /vollständig/.test(text))).toHaveLength(1);
+  // Another Start is announced; Vorschau says nothing.
+  const count = announcements.length;
   await page.getByRole('button', { name: 'Start' }).click();
   await page.getByRole('button', { name: 'Vorschau' }).click();
-  expect(announcements).toHaveLength(1);
+  await expect.poll(() => announcements.length).toBe(count + 1);
+  expect(announcements.at(-1)).toBe('Neues Spiel.');
+  expect(announcements.filter((text) => /vollständig/.test(text))).toHaveLength(1);
 });

@@ -31,8 +31,9 @@ test('the fixed board played to the win', async ({ page }) => {
   expect(await page.evaluate(() => window.audioSpy.contexts)).toBe(0);
   expect(await runningIntervals(page)).toEqual([]);
 
-  // Tiles take no clicks before the first Start.
-  await tile(page, 10).click();
+  // Tiles take no clicks before the first Start (they say so: aria-disabled, which Playwright
+  // would wait out).
+  await tile(page, 10).click({ force: true });
   expect(await boardPositions(page)).toEqual(HOME);
   await expect(moves).toHaveText('');
   expect(await beeps(page)).toBe(0);
@@ -80,8 +81,8 @@ test('the fixed board played to the win', async ({ page }) => {
 
   // The clock has stopped and the finished board takes no more clicks.
   expect(await runningIntervals(page)).toEqual([]);
-  await tile(page, 10).click();
-  await tile(page, 7).click();
+  await tile(page, 10).click({ force: true });
+  await tile(page, 7).click({ force: true });
   expect(await boardPositions(page)).toEqual(HOME);
   await expect(moves).toHaveText(String(solution.length));
   expect(await beeps(page)).toBe(solution.length + 3);
@@ -101,7 +102,7 @@ test('Vorschau abandons a game; the count goes on in the next', async ({ page })
   await expect(page.locator('#startTimeValue')).toHaveText(startTime);
   expect(await runningIntervals(page)).toEqual([]);
 
-  await tile(page, 10).click();
+  await tile(page, 10).click({ force: true });
   expect(await boardPositions(page)).toEqual(HOME);
   expect(await beeps(page)).toBe(1);
 

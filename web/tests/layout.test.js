@@ -75,7 +75,7 @@ test.describe('designed layout at 1280 x 800', () => {
     await expect(page.locator('label:has(#clockStartOption)')).toHaveText('immer anders');
     await expect(page.locator('#fixedStartOption')).toBeChecked();
     await expect(page.locator('#pictureList option:not([hidden])')).toHaveText(['Kinder', 'Garten']);
-    await expect(page.locator('#pictureList')).toHaveValue('');
+    await expect(page.locator('#pictureList')).toHaveValue('Kinder'); // the picture on the board
     await expect(page.locator('#previewButton')).toHaveText('Vorschau');
     await expect(page.locator('#startButton')).toHaveText('Start');
     await expect(page.locator('#quitButton')).toHaveText('Tschüss');

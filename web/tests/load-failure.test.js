@@ -2,9 +2,10 @@
 // program itself that did not load, as a broken connection or a half-copied site would leave it.
 const { test, expect } = require('./support/game');
 
+// Each file by its plain name; the site's names carry a hash of the contents (layout.<hash>.css).
 for (const file of ['layout.css', 'style.css', 'rutschbild.wasm', 'rutschbild.js']) {
   test(`without ${file} the page asks to be loaded again`, async ({ page, pageProblems }) => {
-    await page.route(`**/${file}`, (route) => route.abort());
+    await page.route(`**/${file.replace('.', '.*.')}`, (route) => route.abort());
     await page.goto('/');
     const notice = page.getByRole('alert');
     await expect(notice).toHaveText('Rutschbild konnte nicht geladen werden. Bitte lade die Seite neu.');

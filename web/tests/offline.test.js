@@ -69,8 +69,15 @@ test('the worker keeps every file of the site in one cache named after the build
   await openGame(page);
   const { names, files } = await cachedFiles(page);
   expect(names).toEqual([`rutschbild-${version[1]}`]);
-  const expected = filesIn(site()).filter((f) => f !== 'sw.js');
+  // The page as './' and everything it plays with; not the worker itself, nor the icons and the
+  // manifest (the browser fetches those for itself, to show or install the page; the worker keeps
+  // them then).
+  const expected = filesIn(site()).filter(
+    (f) => !['sw.js', 'index.html', 'manifest.webmanifest'].includes(f) && !f.startsWith('icons/'));
   expect(files).toEqual(['', ...expected].sort());
+  // Every name but the page's, the manifest's and the worker's carries a hash of its contents.
+  for (const file of filesIn(site()).filter((f) => !['sw.js', 'index.html', 'manifest.webmanifest'].includes(f)))
+    expect(file).toMatch(/\.[0-9a-f]{12}\.[a-z]+$/);
 });
 
 test('the page can be installed: manifest and icons', async ({ baseURL }, testInfo) => {

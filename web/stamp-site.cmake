@@ -1,0 +1,136 @@
+# Writes the site a static host serves from the files the build made under their plain names:
+# every file but the page, its manifest and the service worker gets a hash of its contents in its
+# name (style.css becomes style.<hash>.css), and every mention of a plain name in the other files
+# is rewritten to match. Such a file never changes under its name, so a host may let browsers
+# keep it for good, and the service worker takes it from the HTTP cache instead of fetching it
+# again. Last comes the service worker, from its template: the files to keep from the start and
+# a version made from all of them, so a changed site gets a cache of its own.
+#   cmake -DSTAGE=<plain files> -DSITE_DIR=<site> -DTEMPLATE=page/sw.js -P stamp-site.cmake
+cmake_minimum_required(VERSION 3.21)
+
+foreach(variable STAGE SITE_DIR TEMPLATE)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "stamp-site.cmake: ${variable} is not set")
+  endif()
+endforeach()
+
+set(unhashed index.html manifest.webmanifest)
+file(GLOB_RECURSE files RELATIVE ${STAGE} ${STAGE}/*)
+list(REMOVE_ITEM files sw.js ${unhashed})
+list(SORT files)
+foreach(name IN LISTS unhashed)
+  if(NOT EXISTS ${STAGE}/${name})
+    message(FATAL_ERROR "stamp-site.cmake: ${STAGE}/${name} is missing")
+  endif()
+endforeach()
+# Pictures, icons and the WebAssembly name no other file; the scripts and stylesheets may name
+# them, so they are hashed after them, with those names already rewritten.
+set(leaves ${files})
+list(FILTER leaves EXCLUDE REGEX "\\.(css|js)$")
+set(texts ${files})
+list(FILTER texts INCLUDE REGEX "\\.(css|js)$")
+
+file(REMOVE_RECURSE ${SITE_DIR})
+set(plain "")
+set(hashed "")
+# A name is rewritten only where it stands in quotes, as every page, stylesheet and script here
+# writes it, so "main.js" is never taken for part of another name.
+function(rewrite text_variable)
+  set(text "${${text_variable}}")
+  foreach(old new IN ZIP_LISTS plain hashed)
+    string(REPLACE "\"${old}\"" "\"${new}\"" text "${text}")
+  endforeach()
+  set(${text_variable} "${text}" PARENT_SCOPE)
+endfunction()
+function(hashed_name name digest out_variable)
+  string(SUBSTRING ${digest} 0 12 short)
+  string(REGEX REPLACE "^(.*)(\\.[^./]+)$" "\\1.${short}\\2" result ${name})
+  set(${out_variable} ${result} PARENT_SCOPE)
+endfunction()
+
+# A drawing's comments and indentation are for whoever edits it: a first visit downloads both
+# drawings (the second for offline play), so they go without.
+function(strip_drawing text_variable)
+  set(text "${${text_variable}}")
+  string(FIND "${text}" "<!--" begin)
+  while(NOT begin EQUAL -1)
+    string(SUBSTRING "${text}" ${begin} -1 rest)
+    string(FIND "${rest}" "-->" length)
+    math(EXPR end "${begin} + ${length} + 3")
+    string(SUBSTRING "${text}" 0 ${begin} head)
+    string(SUBSTRING "${text}" ${end} -1 tail)
+    set(text "${head}${tail}")
+    string(FIND "${text}" "<!--" begin)
+  endwhile()
+  string(REGEX REPLACE "\n[ \t]+" "\n" text "${text}")
+  set(${text_variable} "${text}" PARENT_SCOPE)
+endfunction()
+
+foreach(name IN LISTS leaves)
+  get_filename_component(folder ${SITE_DIR}/${name} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
+  if(name MATCHES "\\.svg$")
+    file(READ ${STAGE}/${name} text)
+    strip_drawing(text)
+    string(SHA256 digest "${text}")
+    hashed_name(${name} ${digest} new)
+    file(WRITE ${SITE_DIR}/${new} "${text}")
+  else()
+    file(SHA256 ${STAGE}/${name} digest)
+    hashed_name(${name} ${digest} new)
+    file(COPY_FILE ${STAGE}/${name} ${SITE_DIR}/${new})
+  endif()
+  list(APPEND plain ${name})
+  list(APPEND hashed ${new})
+endforeach()
+set(contents "")
+foreach(name IN LISTS texts)
+  file(READ ${STAGE}/${name} text)
+  rewrite(text)
+  string(SHA256 digest "${text}")
+  hashed_name(${name} ${digest} new)
+  file(WRITE ${SITE_DIR}/${new} "${text}")
+  string(APPEND contents "${text}")
+  list(APPEND plain ${name})
+  list(APPEND hashed ${new})
+endforeach()
+foreach(name IN LISTS unhashed)
+  file(READ ${STAGE}/${name} text)
+  rewrite(text)
+  file(WRITE ${SITE_DIR}/${name} "${text}")
+  if(name STREQUAL "index.html")
+    string(APPEND contents "${text}")
+  else()
+    set(manifest "${text}")
+  endif()
+endforeach()
+
+# The worker keeps from the start what the page, its scripts and stylesheets name for playing
+# (both pictures among them). The icons and the manifest, which the browser fetches for itself
+# only to show or install the page, it keeps once they are fetched: every byte of a first visit
+# counts on a slow phone.
+set(kept "")
+set(digests "")
+foreach(new IN LISTS hashed)
+  string(FIND "${contents}" "\"${new}\"" named)
+  string(FIND "${manifest}" "\"${new}\"" icon)
+  if(NOT named EQUAL -1 AND icon EQUAL -1 AND NOT new MATCHES "^icons/")
+    list(APPEND kept "'${new}'")
+  endif()
+  string(APPEND digests " ${new}")
+endforeach()
+file(SHA256 ${TEMPLATE} template_digest)
+file(SHA256 ${SITE_DIR}/index.html page_digest)
+file(SHA256 ${SITE_DIR}/manifest.webmanifest manifest_digest)
+string(SHA256 version "${template_digest} ${page_digest} ${manifest_digest}${digests}")
+string(SUBSTRING ${version} 0 16 version)
+
+list(JOIN kept ", " kept)
+file(READ ${TEMPLATE} text)
+string(REPLACE "@SITE_VERSION@" "${version}" text "${text}")
+string(REPLACE "@SITE_FILES@" "${kept}" text "${text}")
+# Its comments stay in the template: every first visit downloads the worker.
+string(REGEX REPLACE "\n *//[^\n]*" "" text "\n${text}")
+string(REGEX REPLACE "\n +" "\n" text "${text}")
+string(REGEX REPLACE "^\n" "" text "${text}")
+file(WRITE ${SITE_DIR}/sw.js "${text}")

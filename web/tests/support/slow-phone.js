@@ -1,0 +1,23 @@
+// A slow phone, as Chromium's DevTools emulate one: the processor four times slower, 150 ms round
+// trips, 1.6 Mbit/s down and 750 kbit/s up. For the page's loading tests and the benchmark.
+'use strict';
+
+const SLOW_PHONE = { cpu: 4, latency: 150, down: 1.6e6, up: 750e3 };
+
+async function slowDown(context, page) {
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: SLOW_PHONE.cpu });
+  await cdp.send('Network.enable');
+  await cdp.send('Network.emulateNetworkConditions', {
+    offline: false,
+    latency: SLOW_PHONE.latency,
+    downloadThroughput: SLOW_PHONE.down / 8,
+    uploadThroughput: SLOW_PHONE.up / 8,
+  });
+  return cdp;
+}
+
+// Bytes a visit cost, from the server's own record of what it sent.
+const bytesSent = (server, from = 0) => server.sent.slice(from).reduce((sum, r) => sum + r.bytes, 0);
+
+module.exports = { SLOW_PHONE, slowDown, bytesSent };
