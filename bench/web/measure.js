@@ -149,12 +149,15 @@ async function slowPhone(browser, url) {
   const start = page.locator('#startButton');
   await start.waitFor({ state: 'visible' });
   await start.tap();
-  const worked = await page.evaluate(() => new Promise((resolve) => {
-    const tile = document.getElementById('tile0');
-    const home = tile.getBoundingClientRect().left;
-    const check = () => (tile.getBoundingClientRect().left !== home ? resolve(performance.now()) : requestAnimationFrame(check));
-    check();
-  }));
+  // Polled on a timer, not on animation frames, which a throttled background page may hold back;
+  // a press that never works ends the run with NaN rather than a hang.
+  const handle = await page
+    .waitForFunction(() => {
+      const tile = document.getElementById('tile0');
+      return tile && getComputedStyle(tile).getPropertyValue('--left').trim() !== '120' ? performance.now() : 0;
+    }, null, { polling: 10, timeout: 30_000 })
+    .catch(() => null);
+  const worked = handle ? await handle.jsonValue() : NaN;
   const picture = await page.evaluate(() => window.pictureShown);
   await context.close();
   return { picture, worked };
