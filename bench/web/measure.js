@@ -12,7 +12,7 @@ const zlib = require('node:zlib');
 const REPO = path.join(__dirname, '..', '..');
 const { chromium } = require(require.resolve('@playwright/test', { paths: [path.join(REPO, 'web')] }));
 const { serve } = require(path.join(REPO, 'web', 'tests', 'support', 'serve-site.js'));
-const { slowDown, bytesSent } = require(path.join(REPO, 'web', 'tests', 'support', 'slow-phone.js'));
+const { slowDown, firstVisit } = require(path.join(REPO, 'web', 'tests', 'support', 'slow-phone.js'));
 
 const LAUNCH = {
   executablePath: '/usr/bin/chromium',
@@ -103,29 +103,10 @@ async function firstPaint(browser, url) {
   return result;
 }
 
-// What a first visit costs on the wire (the server's own count, gzip-compressed as it sends),
-// against the same page with no service worker: its own bytes.
-async function firstVisit(browser, url, server) {
-  let mark = server.sent.length;
-  const bare = await browser.newContext({ ...DESKTOP, serviceWorkers: 'block' });
-  const alone = await bare.newPage();
-  await alone.goto(url);
-  await alone.waitForLoadState('networkidle');
-  await bare.close();
-  const own = bytesSent(server, mark);
-  mark = server.sent.length;
-  const context = await browser.newContext(DESKTOP);
-  const page = await context.newPage();
-  await page.goto(url);
-  await page.evaluate(async () => {
-    const { active } = await navigator.serviceWorker.ready;
-    if (active.state !== 'activated')
-      await new Promise((resolve) => active.addEventListener('statechange', () => active.state === 'activated' && resolve()));
-  });
-  await page.waitForLoadState('networkidle');
-  await context.close();
-  const visit = server.sent.slice(mark);
-  return { own, visit: bytesSent(server, mark), requests: visit.length, page: visit.filter((r) => r.path === '/' && r.status === 200).length };
+// What a first visit costs on the wire against the page's own bytes.
+async function firstVisitCost(browser, url, server) {
+  const { own, bytes, sent } = await firstVisit(browser, url, server, DESKTOP);
+  return { own, visit: bytes, requests: sent.length, page: sent.filter((r) => r.path === '/' && r.status === 200).length };
 }
 
 // A slow phone (tests/support/slow-phone.js), nothing cached: navigation start to the frame that
@@ -261,7 +242,7 @@ async function main() {
   const browser = await chromium.launch(LAUNCH);
   try {
     const weight = await pageWeight(browser, address(siteServer), site);
-    const visit = await firstVisit(browser, address(siteServer), siteServer);
+    const visit = await firstVisitCost(browser, address(siteServer), siteServer);
     const slow = [];
     for (let run = 0; run < Math.min(runs, 11); ++run) slow.push(await slowPhone(browser, address(siteServer)));
 

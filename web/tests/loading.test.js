@@ -1,7 +1,7 @@
 // The page on a slow phone while its program loads, and what a first visit downloads.
 const { test, expect, FIXED, boardPositions } = require('./support/game');
 const { serve } = require('./support/serve-site');
-const { slowDown, bytesSent } = require('./support/slow-phone');
+const { slowDown, firstVisit } = require('./support/slow-phone');
 
 const PHONE = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true, isMobile: true };
 
@@ -40,33 +40,11 @@ test.describe('a slow phone', () => {
 
 test('a first visit downloads each file once: at most 1.15 times what the page itself loads', async ({ browser }) => {
   const server = await serve(process.env.RUTSCHBILD_SITE);
-  const url = `http://127.0.0.1:${server.address().port}/`;
   try {
-    // The page alone, no service worker: its own bytes.
-    const bare = await browser.newContext({ serviceWorkers: 'block' });
-    const alone = await bare.newPage();
-    await alone.goto(url);
-    await expect(alone.locator('#pictureList option', { hasText: 'Garten' })).toHaveCount(1);
-    await alone.waitForLoadState('networkidle');
-    await bare.close();
-    const own = bytesSent(server);
-
-    // A first visit: the page, then its worker keeping the site for offline play.
-    const mark = server.sent.length;
-    const context = await browser.newContext();
-    const page = await context.newPage();
-    await page.goto(url);
-    await page.evaluate(async () => {
-      const { active } = await navigator.serviceWorker.ready;
-      if (active.state !== 'activated')
-        await new Promise((resolve) => active.addEventListener('statechange', () => active.state === 'activated' && resolve()));
-    });
-    await page.waitForLoadState('networkidle');
-    await context.close();
-    const visit = server.sent.slice(mark);
-    const whole = visit.filter((r) => r.status === 200).map((r) => r.path);
+    const { own, bytes, sent } = await firstVisit(browser, `http://127.0.0.1:${server.address().port}/`, server);
+    const whole = sent.filter((r) => r.status === 200).map((r) => r.path);
     expect(whole.filter((p, i) => whole.indexOf(p) !== i), 'files sent twice').toEqual([]);
-    expect(bytesSent(server, mark) / own).toBeLessThanOrEqual(1.15);
+    expect(bytes / own).toBeLessThanOrEqual(1.15);
   } finally {
     server.close();
   }
