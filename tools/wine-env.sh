@@ -3,7 +3,9 @@
 # With wine_loader=$wine32 and WINEPREFIX/WINEARCH set by the caller, it creates a 32-bit one.
 export WINEPREFIX=$PWD/build/win64/wineprefix
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installers
+# No Mono or Gecko installers, and no menu entries or .desktop files in $HOME for what the
+# installer tests put into the Start menu.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine64=/usr/lib/wine/wine64
 # Only with the wine32:i386 package. RUTSCHBILD_WINE32 names another loader (the test of the
 # script on a machine that cannot run 32-bit programs uses one that cannot execute).
