@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless: in a normal build,
 # its GUI suites once more under valgrind, and all of them under AddressSanitizer and
-# UndefinedBehaviorSanitizer; then the Windows program under Wine and the web page in Chromium.
+# UndefinedBehaviorSanitizer; then the Windows program and its installer packages under Wine and
+# the web page in Chromium.
 source "$(dirname "$0")/tools/fail-loudly.sh"
 cd "$(dirname "$0")"
 source tools/packages.sh
-tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
+tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" \
+  "${MSI_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
@@ -78,6 +80,20 @@ rm -f "$fuzz_log"
 step "web page"
 tools/test-web.sh
 
+# The Windows Installer packages under Wine: mostly waiting on msiexec, so beside the package
+# check, which builds on both cores.
+step "Windows Installer packages, beside the next step"
+msi_log=$(mktemp)
+tools/test-msi.sh >"$msi_log" 2>&1 &
+msi_pid=$!
+
 step "Debian package"
 tools/check-package.sh
+
+step "Windows Installer packages: their tests' report"
+msi_status=0
+wait "$msi_pid" || msi_status=$?
+cat "$msi_log"
+rm -f "$msi_log"
+[ "$msi_status" -eq 0 ] || { echo "the Windows Installer packages failed their tests" >&2; exit 1; }
 step "all passed"
