@@ -62,7 +62,8 @@ fuzz_log=$(mktemp)
 tools/fuzz-window.sh --build-only >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
 
-# Rutschbild.exe for 64-bit and 32-bit Windows, and its test suites under Wine.
+# Rutschbild.exe for 64-bit and 32-bit Windows, its test suites and its installer packages under
+# Wine.
 step "Windows"
 tools/test-windows.sh
 # The same step where the kernel cannot run 32-bit programs: one line, and it goes on.
@@ -80,20 +81,6 @@ rm -f "$fuzz_log"
 step "web page"
 tools/test-web.sh
 
-# The Windows Installer packages under Wine: mostly waiting on msiexec, so beside the package
-# check, which builds on both cores.
-step "Windows Installer packages, beside the next step"
-msi_log=$(mktemp)
-tools/test-msi.sh >"$msi_log" 2>&1 &
-msi_pid=$!
-
 step "Debian package"
 tools/check-package.sh
-
-step "Windows Installer packages: their tests' report"
-msi_status=0
-wait "$msi_pid" || msi_status=$?
-cat "$msi_log"
-rm -f "$msi_log"
-[ "$msi_status" -eq 0 ] || { echo "the Windows Installer packages failed their tests" >&2; exit 1; }
 step "all passed"

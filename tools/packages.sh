@@ -10,8 +10,9 @@ PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
                   binutils-mingw-w64-i686 wine64 fonts-wine xvfb googletest)
 # The Windows Installer packages and their tests under Wine (tools/test-msi.sh): wixl and msiinfo,
-# lnkinfo to read the Start-menu shortcut, xdotool to close the window started from it.
-MSI_PACKAGES=(wixl msitools liblnk-utils xdotool)
+# lnkinfo to read the Start-menu shortcut, xdotool to close the window started from it, and
+# osslsigncode with openssl for a trial signature.
+MSI_PACKAGES=(wixl msitools liblnk-utils xdotool osslsigncode openssl)
 # The 32-bit Wine that runs the i686 test suites; it needs Debian's i386 architecture
 # (tools/test-windows.sh adds it).
 WINDOWS_32_PACKAGES=(wine32:i386)

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Builds the Windows Installer packages beside the ZIPs (build/win64/Rutschbild-<version>-x64.msi,
-# build/win32/Rutschbild-<version>-x86.msi), checks their tables and runs the installer tests
-# under Wine on a private Xvfb display, in the private prefixes of tools/test-windows.sh, which
-# must have run before (test.sh calls the two in that order). Leaves no process behind.
-# Usage: tools/test-msi.sh
+# Builds a Windows Installer package beside its ZIP (build/win64/Rutschbild-<version>-x64.msi or
+# build/win32/Rutschbild-<version>-x86.msi), checks its tables, signs a copy, and runs the
+# installer tests under Wine on a private Xvfb display, in the private prefixes of
+# tools/test-windows.sh, which calls it once the program is built and leaves no process behind.
+# Usage: tools/test-msi.sh x64|x86
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
+case ${1:-} in
+  x64) dir=build/win64 ;;
+  x86) dir=build/win32 ;;
+  *) echo "Usage: tools/test-msi.sh x64|x86" >&2; exit 2 ;;
+esac
+arch=$1
 source tools/packages.sh
 tools/ensure-packages.sh "${MSI_PACKAGES[@]}"
 source tools/wine-env.sh
@@ -19,24 +25,23 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for dir in build/win64 build/win32; do
-  [ -f "$dir/CMakeCache.txt" ] || { echo "FAIL: no $dir: run tools/test-windows.sh first" >&2; exit 1; }
-  echo "== $dir: the installer package"
-  quietly cmake --build "$dir" --target msi
-done
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win64/CMakeCache.txt)
-x64=build/win64/Rutschbild-$version-x64.msi
-x86=build/win32/Rutschbild-$version-x86.msi
-tests/scripts/msi-tables.sh "$x64" x64
-tests/scripts/msi-tables.sh "$x86" x86
+[ -f "$dir/CMakeCache.txt" ] || { echo "FAIL: no $dir: run tools/test-windows.sh" >&2; exit 1; }
+echo "== $dir: the $arch installer package"
+quietly cmake --build "$dir" --target msi
+package=$dir/Rutschbild-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")-$arch.msi
+tests/scripts/msi-tables.sh "$package" "$arch"
+tests/scripts/msi-signing.sh "$package"
 
 xvfb_start 1024x768x24
 ensure_wine_prefix
-tests/scripts/msi-under-wine.sh "$wine64" "$x64"
+if [ "$arch" = x64 ]; then
+  tests/scripts/msi-under-wine.sh "$wine64" "$package"
+  exit 0
+fi
 # The x86 package is for 32-bit Windows only: a 64-bit one must refuse it.
-tests/scripts/msi-under-wine.sh --refused "$wine64" "$x86"
+tests/scripts/msi-under-wine.sh --refused "$wine64" "$package"
 if [ -f "$prefix32/system.reg" ] && "$wine32" --version >/dev/null 2>&1; then
-  WINEPREFIX=$prefix32 WINEARCH=win32 tests/scripts/msi-under-wine.sh "$wine32" "$x86"
+  WINEPREFIX=$prefix32 WINEARCH=win32 tests/scripts/msi-under-wine.sh "$wine32" "$package"
 else
-  echo "== no 32-bit Wine prefix here (see the Windows step): $x86 is built and checked, not installed"
+  echo "== no 32-bit Wine prefix here (see above): $package is built and checked, not installed"
 fi

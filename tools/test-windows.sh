@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Builds Rutschbild.exe for 64-bit and 32-bit Windows with MinGW-w64, packs both ZIPs, and runs
-# the Windows test suites under Wine on a private Xvfb display with a private WINEPREFIX.
-# Leaves no process behind. Usage: tools/test-windows.sh   (from anywhere; test.sh calls it)
+# the Windows test suites under Wine on a private Xvfb display with a private WINEPREFIX; then
+# builds and tests the installer packages (tools/test-msi.sh). Leaves no process behind.
+# Usage: tools/test-windows.sh [--programs-only]   (from anywhere; test.sh calls it)
+#   --programs-only: the two programs and their ZIPs, nothing run under Wine.
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
+programs_only=false
+if [ "${1:-}" = --programs-only ]; then programs_only=true; fi
 source tools/packages.sh
-tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}"
+if $programs_only; then
+  tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}"
+else
+  tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}" "${MSI_PACKAGES[@]}"
+fi
 
 source tools/wine-env.sh
 source tools/xvfb.sh
@@ -102,9 +110,10 @@ fi
 build build/win64 x86_64-w64-mingw32
 check_exe build/win64/Rutschbild.exe x86_64-w64-mingw32
 
-# The 32-bit build goes on while Wine starts and runs the 64-bit tests, which leave a core idle.
+# The 32-bit build goes on while Wine starts and runs the 64-bit tests and the x64 installer's,
+# which leave a core idle.
 build32() {
-  if $have_wine32; then
+  if $have_wine32 && ! $programs_only; then
     build build/win32 i686-w64-mingw32
   else
     build build/win32 i686-w64-mingw32 --target Rutschbild
@@ -113,6 +122,20 @@ build32() {
 build32 >"$scratch/build32.log" 2>&1 &
 build32_pid=$!
 
+finish_build32() {
+  local status=0
+  wait "$build32_pid" || status=$?
+  build32_pid=
+  cat "$scratch/build32.log"
+  [ "$status" -eq 0 ] || { echo "FAIL: the 32-bit build" >&2; exit 1; }
+  check_exe build/win32/Rutschbild.exe i686-w64-mingw32
+  ls build/win64/Rutschbild-*-win64.zip build/win32/Rutschbild-*-win32.zip
+}
+if $programs_only; then
+  finish_build32
+  exit 0
+fi
+
 # A display of our own, tall enough for the window at 144 DPI, which a smaller screen would squeeze.
 xvfb_start 1280x1024x24
 
@@ -120,17 +143,15 @@ ensure_wine_prefix
 
 run_tests "$wine64" build/win64/tests/game/game_tests.exe
 run_tests "$wine64" build/win64/tests/win32/win32_tests.exe
-build32_status=0
-wait "$build32_pid" || build32_status=$?
-build32_pid=
-cat "$scratch/build32.log"
-[ "$build32_status" -eq 0 ] || { echo "FAIL: the 32-bit build" >&2; exit 1; }
-check_exe build/win32/Rutschbild.exe i686-w64-mingw32
-ls build/win64/Rutschbild-*-win64.zip build/win32/Rutschbild-*-win32.zip
+tools/test-msi.sh x64
+finish_build32
 
 if $have_wine32; then
-  export WINEPREFIX=$prefix32 WINEARCH=win32
-  wine_loader=$wine32 ensure_wine_prefix
-  run_tests "$wine32" build/win32/tests/game/game_tests.exe
-  run_tests "$wine32" build/win32/tests/win32/win32_tests.exe
+  (
+    export WINEPREFIX=$prefix32 WINEARCH=win32
+    wine_loader=$wine32 ensure_wine_prefix
+    run_tests "$wine32" build/win32/tests/game/game_tests.exe
+    run_tests "$wine32" build/win32/tests/win32/win32_tests.exe
+  )
 fi
+tools/test-msi.sh x86

@@ -30,6 +30,11 @@ else
 fi
 
 [ "$(summary Template)" = "$template" ] || fail "template '$(summary Template)', not '$template'"
+# wixl writes the summary's texts in UTF-8 but declares codepage 1252: an umlaut there would show
+# garbled in Explorer's properties of the file.
+if msiinfo suminfo "$package" | LC_ALL=C grep -aq $'[\x80-\xff]'; then
+  fail "the summary information has a text beyond ASCII"
+fi
 # The string pool's codepage: 1252, so that Windows shows the umlauts right.
 msiinfo export "$package" _ForceCodepage | tr -d '\r\0' | grep -qx $'1252\t_ForceCodepage' ||
   fail "the strings are not in codepage 1252"
