@@ -15,6 +15,10 @@ quietly osslsigncode sign -certs "$scratch/certificate.pem" -key "$scratch/key.p
 osslsigncode verify -in "$scratch/signed.msi" -CAfile "$scratch/certificate.pem" \
   >"$scratch/verify.txt" 2>&1 || { cat "$scratch/verify.txt" >&2; fail "the signature does not verify"; }
 
-tables() { local table; for table in $(msiinfo tables "$1" | sort); do msiinfo export "$1" "$table"; done; }
-cmp <(tables "$package") <(tables "$scratch/signed.msi") || fail "signing changed the tables"
+# msiinfo export writes the streams of tables like Icon into files: in the scratch folder.
+tables() {
+  local table
+  for table in $(msiinfo tables "$1" | sort); do (cd "$scratch" && msiinfo export "$1" "$table"); done
+}
+cmp <(tables "$(realpath "$package")") <(tables "$scratch/signed.msi") || fail "signing changed the tables"
 echo "msi-signing: $(basename "$package") signed and verified"
