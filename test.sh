@@ -56,11 +56,16 @@ cat "$valgrind_log"
 [ "$valgrind_status" -eq 0 ] || { echo "valgrind found errors in the GUI tests" >&2; exit 1; }
 
 # The fuzz targets are only built, so that their build cannot break unnoticed
-# (tools/fuzz-window.sh runs them): beside the Windows step, whose Wine runs leave a core idle.
-step "fuzz targets (clang, built only), beside the Windows step"
+# (tools/fuzz-window.sh runs them), and the Debian package is built and checked: both beside the
+# Windows step, whose Wine runs and installer tests leave a core idle. Both have ended before the
+# browser tests, which time beeps and taps.
+step "fuzz targets (clang, built only) and the Debian package, beside the Windows step"
 fuzz_log=$(mktemp)
 tools/fuzz-window.sh --build-only >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
+package_log=$(mktemp)
+tools/check-package.sh >"$package_log" 2>&1 &
+package_pid=$!
 
 # Rutschbild.exe for 64-bit and 32-bit Windows, its test suites and its installer packages under
 # Wine.
@@ -77,10 +82,15 @@ wait "$fuzz_pid" || fuzz_status=$?
 echo "both fuzz targets built"
 rm -f "$fuzz_log"
 
+step "Debian package: its check's report"
+package_status=0
+wait "$package_pid" || package_status=$?
+cat "$package_log"
+rm -f "$package_log"
+[ "$package_status" -eq 0 ] || { echo "the Debian package failed its check" >&2; exit 1; }
+
 # The web page: built with Emscripten, its browser tests run headless in Chromium.
 step "web page"
 tools/test-web.sh
 
-step "Debian package"
-tools/check-package.sh
 step "all passed"
