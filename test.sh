@@ -6,8 +6,9 @@
 source "$(dirname "$0")/tools/fail-loudly.sh"
 cd "$(dirname "$0")"
 source tools/packages.sh
+# The web build's packages too: it runs in the background, where no second apt-get may start.
 tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" \
-  "${MSI_PACKAGES[@]}"
+  "${MSI_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
@@ -56,16 +57,19 @@ cat "$valgrind_log"
 [ "$valgrind_status" -eq 0 ] || { echo "valgrind found errors in the GUI tests" >&2; exit 1; }
 
 # The fuzz targets are only built, so that their build cannot break unnoticed
-# (tools/fuzz-window.sh runs them), and the Debian package is built and checked: both beside the
-# Windows step, whose Wine runs and installer tests leave a core idle. Both have ended before the
-# browser tests, which time beeps and taps.
-step "fuzz targets (clang, built only) and the Debian package, beside the Windows step"
+# (tools/fuzz-window.sh runs them), the Debian package is built and checked, and the web page is
+# built: all beside the Windows step, whose Wine runs and installer tests leave a core idle. They
+# have ended before the browser tests, which time beeps and taps.
+step "fuzz targets (clang, built only), the Debian package and the web page's build, beside the Windows step"
 fuzz_log=$(mktemp)
 tools/fuzz-window.sh --build-only >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
 package_log=$(mktemp)
 tools/check-package.sh >"$package_log" 2>&1 &
 package_pid=$!
+web_log=$(mktemp)
+tools/build-web.sh >"$web_log" 2>&1 &
+web_pid=$!
 
 # Rutschbild.exe for 64-bit and 32-bit Windows, its test suites and its installer packages under
 # Wine.
@@ -89,7 +93,14 @@ cat "$package_log"
 rm -f "$package_log"
 [ "$package_status" -eq 0 ] || { echo "the Debian package failed its check" >&2; exit 1; }
 
-# The web page: built with Emscripten, its browser tests run headless in Chromium.
+step "web page: its build's result"
+web_status=0
+wait "$web_pid" || web_status=$?
+[ "$web_status" -eq 0 ] || { cat "$web_log"; echo "the web page did not build" >&2; exit 1; }
+tail -n 1 "$web_log"
+rm -f "$web_log"
+
+# The web page's browser tests, headless in Chromium.
 step "web page"
 tools/test-web.sh
 
