@@ -58,17 +58,18 @@ cat "$valgrind_log"
 
 # The fuzz targets are only built, so that their build cannot break unnoticed
 # (tools/fuzz-window.sh runs them), the Debian package is built and checked, and the web page is
-# built: all beside the Windows step, whose Wine runs and installer tests leave a core idle. They
-# have ended before the browser tests, which time beeps and taps.
+# built: all beside the Windows step, whose Wine runs and installer tests leave a core idle. At a
+# lower priority, they take the cores the Windows step leaves rather than slow its builds, and go
+# on into its Wine runs. They have ended before the browser tests, which time beeps and taps.
 step "fuzz targets (clang, built only), the Debian package and the web page's build, beside the Windows step"
 fuzz_log=$(mktemp)
-tools/fuzz-window.sh --build-only >"$fuzz_log" 2>&1 &
+nice -n 10 tools/fuzz-window.sh --build-only >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
 package_log=$(mktemp)
-tools/check-package.sh >"$package_log" 2>&1 &
+nice -n 10 tools/check-package.sh >"$package_log" 2>&1 &
 package_pid=$!
 web_log=$(mktemp)
-tools/build-web.sh >"$web_log" 2>&1 &
+nice -n 10 tools/build-web.sh >"$web_log" 2>&1 &
 web_pid=$!
 
 # Rutschbild.exe for 64-bit and 32-bit Windows, its test suites and its installer packages under
