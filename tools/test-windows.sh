@@ -63,12 +63,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-build() { # folder, triplet, targets...
-  local dir=$1 triplet=$2; shift 2
+# The test programs are built only where they will run: cpack builds every target there is.
+build() { # folder, triplet, with-tests (true or false)
+  local dir=$1 triplet=$2 tests=OFF
+  if $3; then tests=ON; fi
   echo "== $dir ($triplet)"
   quietly cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-$triplet.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DRUTSCHBILD_BENCH=OFF
-  cmake --build "$dir" -j"$jobs" "$@"
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DRUTSCHBILD_BENCH=OFF \
+    -DRUTSCHBILD_TESTS=$tests
+  cmake --build "$dir" -j"$jobs"
   (cd "$dir" && quietly cpack -G ZIP)
 }
 
@@ -104,19 +107,20 @@ have_wine32=false
 if ensure_wine32; then
   have_wine32=true
 else
-  echo "== no 32-bit Wine ($wine32_missing): the i686 build is compiled, its suites are skipped"
+  echo "== no 32-bit Wine ($wine32_missing): the i686 program is built, its suites are skipped"
 fi
 
-build build/win64 x86_64-w64-mingw32
+if $programs_only; then suites=false; else suites=true; fi
+build build/win64 x86_64-w64-mingw32 "$suites"
 check_exe build/win64/Rutschbild.exe x86_64-w64-mingw32
 
 # The 32-bit build goes on while Wine starts and runs the 64-bit tests and the x64 installer's,
 # which leave a core idle.
 build32() {
-  if $have_wine32 && ! $programs_only; then
-    build build/win32 i686-w64-mingw32
+  if $have_wine32 && $suites; then
+    build build/win32 i686-w64-mingw32 true
   else
-    build build/win32 i686-w64-mingw32 --target Rutschbild
+    build build/win32 i686-w64-mingw32 false
   fi
 }
 build32 >"$scratch/build32.log" 2>&1 &

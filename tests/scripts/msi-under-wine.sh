@@ -89,8 +89,11 @@ nothing_left() { # WHEN
   fi
 }
 
-# Anything from a run that was interrupted goes first, so that every run starts clean.
+# Anything from a run that was interrupted goes first, so that every run starts clean: what is
+# installed, and the copies of packages an msiexec that was ended midway keeps. Nothing else in
+# this private prefix installs packages.
 for key in $(entries | sed 's/.*\\\(.*\)\]$/\1/'); do msiexec /x "$key" /qn >/dev/null; done
+find "$drive_c/windows/Installer" -maxdepth 1 -iname '*.msi' -delete 2>/dev/null || true
 nothing_left "before the test"
 
 if $refused; then

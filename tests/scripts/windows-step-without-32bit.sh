@@ -14,7 +14,7 @@ chmod +x "$loader"
 
 status=0
 RUTSCHBILD_WINE32=$loader tools/test-windows.sh --programs-only >"$scratch/log" 2>&1 || status=$?
-skipped=$(grep -c "^== no 32-bit Wine ($loader does not run here: .*): the i686 build is compiled, its suites are skipped$" "$scratch/log" || true)
+skipped=$(grep -c "^== no 32-bit Wine ($loader does not run here: .*): the i686 program is built, its suites are skipped$" "$scratch/log" || true)
 if [ "$status" -ne 0 ] || [ "$skipped" -ne 1 ] || grep -q "under $(basename "$loader")\$" "$scratch/log"; then
   cat "$scratch/log"
   echo "FAIL: with a 32-bit loader that cannot run, the Windows step must skip the i686 suites" \
