@@ -9,11 +9,9 @@ cd "$(dirname "$0")/.."
 programs_only=false
 if [ "${1:-}" = --programs-only ]; then programs_only=true; fi
 source tools/packages.sh
-if $programs_only; then
-  tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}"
-else
-  tools/ensure-packages.sh "${WINDOWS_PACKAGES[@]}" "${MSI_PACKAGES[@]}"
-fi
+packages=("${WINDOWS_PACKAGES[@]}")
+$programs_only || packages+=("${MSI_PACKAGES[@]}")
+tools/ensure-packages.sh "${packages[@]}"
 
 source tools/wine-env.sh
 source tools/xvfb.sh
