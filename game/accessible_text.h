@@ -16,6 +16,10 @@ constexpr std::string_view kPressActionName = "Drücken";
 constexpr std::string_view kPictureCompleteText = "Das Bild ist vollständig.";
 // Said when Start begins a game.
 constexpr std::string_view kGameStartedText = "Neues Spiel.";
+// Said when a tile is pressed while no game runs: why nothing moved.
+constexpr std::string_view kNoGameRunningText = "Kein Spiel läuft, bitte erst Start drücken.";
+// Said when the gap itself is pressed.
+constexpr std::string_view kGapPressedText = "Die Lücke selbst lässt sich nicht schieben.";
 
 // "Bildteil 1" to "Bildteil 12": tiles are counted from 1 for people.
 std::string tileName(int tile);

@@ -33,6 +33,8 @@ public:
     // A pressed tile slid into this slot, or stayed where it was, not being beside the hole.
     virtual void tileMoved(int /*tile*/, int /*slot*/) {}
     virtual void tileDidNotMove(int /*tile*/) {}
+    // A tile was pressed while no game runs; the press did nothing.
+    virtual void tilePressedWithoutGame(int /*tile*/) {}
 
     virtual void addListItem(const std::string& text) = 0;
     // The text of the picture list's selected item; empty while none is selected.

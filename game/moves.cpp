@@ -9,8 +9,10 @@ namespace rutschbild {
 void Game::clickTile(int tile)
 {
     assert(tile >= 0 && tile < kTiles);
-    if (state_.gameOver)
+    if (state_.gameOver) {
+        frontEnd_.tilePressedWithoutGame(tile);
         return;
+    }
 
     // The clicked tile takes the hole's slot; the hole takes the slot the tile has left.
     const int from = state_.tileSlots[tile];

@@ -93,6 +93,11 @@ TEST(AccessibleText, TilesAndPlacesAreCountedFromOne)
     EXPECT_EQ(tileMovedText(6, 6), "Bildteil 7 nach Reihe 2, Spalte 3.");
     EXPECT_EQ(tileMovedText(11, 0), "Bildteil 12 nach Reihe 1, Spalte 1.");
     EXPECT_EQ(tileDidNotMoveText(6), "Bildteil 7 liegt nicht neben der Lücke.");
+    // A press that does nothing says why, in one sentence.
+    for (std::string_view why : {kNoGameRunningText, kGapPressedText}) {
+        EXPECT_EQ(why.back(), '.');
+        EXPECT_EQ(std::count(why.begin(), why.end(), '.'), 1);
+    }
 }
 
 } // namespace

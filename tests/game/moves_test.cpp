@@ -115,11 +115,15 @@ TEST_F(TileClick, IgnoredWhileNoGameRuns)
     for (int tile = 0; tile < kTiles; ++tile)
         game.clickTile(tile);
     startFixed();
+    window.told.clear();
     game.setGameOver(true); // as after "Vorschau"
     for (int tile = 0; tile < kTiles; ++tile)
         game.clickTile(tile);
     EXPECT_TRUE(window.log.empty());
-    EXPECT_TRUE(window.told.empty()); // not even "did not move": no game, nothing to say
+    // Nothing moved, but a screen reader hears why, once for each press.
+    ASSERT_EQ(window.told.size(), static_cast<std::size_t>(kTiles));
+    EXPECT_EQ(window.told.front(), "no game 0");
+    EXPECT_EQ(window.told.back(), "no game 11");
     EXPECT_EQ(game.state().tileSlots, kFixedArrangement);
 }
 

@@ -88,6 +88,11 @@ void FakeFrontEnd::tileMoved(int tile, int slot)
 
 void FakeFrontEnd::tileDidNotMove(int tile) { told.push_back("stayed " + std::to_string(tile)); }
 
+void FakeFrontEnd::tilePressedWithoutGame(int tile)
+{
+    told.push_back("no game " + std::to_string(tile));
+}
+
 void FakeFrontEnd::addListItem(const std::string& text)
 {
     listItems.push_back(text);

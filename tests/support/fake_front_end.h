@@ -29,6 +29,7 @@ public:
     void gameEnded() override;
     void tileMoved(int tile, int slot) override;
     void tileDidNotMove(int tile) override;
+    void tilePressedWithoutGame(int tile) override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override;
@@ -36,7 +37,7 @@ public:
 
     std::vector<std::string> log;
     // What a screen reader would be told, apart from the window's own changes in log:
-    // "started", "ended", "moved 6 11", "stayed 3".
+    // "started", "ended", "moved 6 11", "stayed 3", "no game 3".
     std::vector<std::string> told;
     TwipPoint tiles[12]{};
     int tileSlots[12]{};
