@@ -19,5 +19,13 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-quietly "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another apt or dpkg (unattended-upgrades after boot, a second of our own scripts) may hold the
+# lock for minutes: wait for it rather than fail. apt-get update takes no lock timeout for the
+# lists, so it is tried again a few times.
+lock_wait=(-o DPkg::Lock::Timeout="${RUTSCHBILD_APT_LOCK_TIMEOUT:-900}")
+for attempt in 1 2 3 4 5 6; do
+  "${sudo[@]}" apt-get "${lock_wait[@]}" update -qq && break
+  [ "$attempt" -lt 6 ] || { echo "apt-get update failed six times" >&2; exit 1; }
+  sleep 10
+done
+quietly "${sudo[@]}" apt-get "${lock_wait[@]}" install -y -qq --no-install-recommends "${missing[@]}"
