@@ -6,11 +6,17 @@
 source "$(dirname "$0")/tools/fail-loudly.sh"
 cd "$(dirname "$0")"
 source tools/packages.sh
+source tools/background.sh
+source tools/skipped.sh
 # The web build's packages too: it runs in the background, where no second apt-get may start.
 tools/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" \
   "${MSI_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
+# Every script that leaves a suite out writes why into this ledger; the run ends by listing it.
+RUTSCHBILD_SKIPPED=$(mktemp)
+export RUTSCHBILD_SKIPPED
+trap 'background_finish; rm -f "$RUTSCHBILD_SKIPPED"' EXIT
 jobs=$(nproc)
 # Each step says how far into the run it starts, so a slow one shows.
 # The step's name also goes to the scripts it runs, so a failure names the step it ended.
@@ -30,6 +36,10 @@ run_suite() {
 step "house rules: formatting, and the window's words and slot arithmetic in game/ alone"
 tools/check-format.sh
 tools/check-front-ends.sh
+# The scripts' own tests (a planted fault in a front end, a held apt lock, background jobs that
+# fail) need no build: they run beside the first one.
+background_start "script tests" sh -c 'tests/scripts/front-ends-check.sh &&
+  tests/scripts/apt-lock-wait.sh && tests/scripts/background-jobs.sh'
 
 # Benchmarks are built and run by bench.sh, not here: they would only lengthen the test run.
 # Line tables are enough debug information for valgrind's and the sanitizers' reports, and
@@ -39,22 +49,19 @@ run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWIT
 
 # The GUI test suites once more under valgrind (about a minute): any invalid access, use of
 # uninitialised memory or definite leak fails the run. Valgrind keeps one core busy, so it runs
-# beside the sanitizer build; its report follows that build's.
+# beside the sanitizer build, at the same priority; its report follows that build's.
+step "the scripts' own tests: their result"
+background_wait "script tests"
+
 step "valgrind: GUI tests of build/test, beside the next step"
-valgrind_log=$(mktemp)
-trap 'wait; rm -f "$valgrind_log"' EXIT
-tools/valgrind-gui-tests.sh build/test >"$valgrind_log" 2>&1 &
-valgrind_pid=$!
+RUTSCHBILD_BACKGROUND_NICE=0 background_start valgrind tools/valgrind-gui-tests.sh build/test
 
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
   -DRUTSCHBILD_SANITIZE=ON -DRUTSCHBILD_BENCH=OFF
 
 step "valgrind report"
-valgrind_status=0
-wait "$valgrind_pid" || valgrind_status=$?
-cat "$valgrind_log"
-[ "$valgrind_status" -eq 0 ] || { echo "valgrind found errors in the GUI tests" >&2; exit 1; }
+background_wait valgrind
 
 # The fuzz targets are only built, so that their build cannot break unnoticed
 # (tools/fuzz-window.sh runs them), the Debian package is built and checked, and the web page is
@@ -62,15 +69,9 @@ cat "$valgrind_log"
 # lower priority, they take the cores the Windows step leaves rather than slow its builds, and go
 # on into its Wine runs. They have ended before the browser tests, which time beeps and taps.
 step "fuzz targets (clang, built only), the Debian package and the web page's build, beside the Windows step"
-fuzz_log=$(mktemp)
-nice -n 10 tools/fuzz-window.sh --build-only >"$fuzz_log" 2>&1 &
-fuzz_pid=$!
-package_log=$(mktemp)
-nice -n 10 tools/check-package.sh >"$package_log" 2>&1 &
-package_pid=$!
-web_log=$(mktemp)
-nice -n 10 tools/build-web.sh >"$web_log" 2>&1 &
-web_pid=$!
+background_start fuzz tools/fuzz-window.sh --build-only
+background_start package tools/check-package.sh
+background_start web tools/build-web.sh
 
 # Rutschbild.exe for 64-bit and 32-bit Windows, its test suites and its installer packages under
 # Wine.
@@ -81,28 +82,18 @@ step "Windows, as on a machine that cannot run 32-bit programs"
 tests/scripts/windows-step-without-32bit.sh
 
 step "fuzz targets: the build's result"
-fuzz_status=0
-wait "$fuzz_pid" || fuzz_status=$?
-[ "$fuzz_status" -eq 0 ] || { cat "$fuzz_log"; echo "the fuzz targets did not build" >&2; exit 1; }
+background_wait fuzz 0
 echo "both fuzz targets built"
-rm -f "$fuzz_log"
 
 step "Debian package: its check's report"
-package_status=0
-wait "$package_pid" || package_status=$?
-cat "$package_log"
-rm -f "$package_log"
-[ "$package_status" -eq 0 ] || { echo "the Debian package failed its check" >&2; exit 1; }
+background_wait package
 
 step "web page: its build's result"
-web_status=0
-wait "$web_pid" || web_status=$?
-[ "$web_status" -eq 0 ] || { cat "$web_log"; echo "the web page did not build" >&2; exit 1; }
-tail -n 1 "$web_log"
-rm -f "$web_log"
+background_wait web 1
 
 # The web page's browser tests, headless in Chromium.
 step "web page"
 tools/test-web.sh
 
 step "all passed"
+skipped_summary

@@ -26,6 +26,6 @@ lock_wait=(-o DPkg::Lock::Timeout="${RUTSCHBILD_APT_LOCK_TIMEOUT:-900}")
 for attempt in 1 2 3 4 5 6; do
   "${sudo[@]}" apt-get "${lock_wait[@]}" update -qq && break
   [ "$attempt" -lt 6 ] || { echo "apt-get update failed six times" >&2; exit 1; }
-  sleep 10
+  sleep "${RUTSCHBILD_APT_RETRY_PAUSE:-10}"
 done
 quietly "${sudo[@]}" apt-get "${lock_wait[@]}" install -y -qq --no-install-recommends "${missing[@]}"

@@ -10,7 +10,8 @@ tools/web-test-setup.sh || setup=$?
 tools/build-web.sh
 if [ "$setup" -eq 2 ]; then
   # Debian 12's own nodejs is 18: the page is built, but no Playwright runs on it.
-  echo "== no Node.js 20 here: the web page is built, its browser tests are skipped"
+  source tools/skipped.sh
+  skip_suite "the browser tests" "no Node.js 20 here; the web page is built"
   exit 0
 fi
 [ "$setup" -eq 0 ] || exit "$setup"

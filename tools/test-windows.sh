@@ -15,6 +15,7 @@ tools/ensure-packages.sh "${packages[@]}"
 
 source tools/wine-env.sh
 source tools/xvfb.sh
+source tools/skipped.sh
 
 jobs=2
 # The 32-bit suites get a pure 32-bit prefix of their own, like the program's home platform.
@@ -30,17 +31,14 @@ ensure_wine32() {
     if [ "$(dpkg --print-architecture 2>/dev/null)" != amd64 ]; then
       wine32_missing="no i386 packages for a $(dpkg --print-architecture) system"; return 1
     fi
+    # Adding the architecture and installing are installs like any other: when one fails, the
+    # step fails, rather than passing without the 32-bit suites.
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    if ! dpkg --print-foreign-architectures | grep -qx i386 &&
-       ! "${sudo[@]}" dpkg --add-architecture i386 >"$scratch/wine32.log" 2>&1; then
-      wine32_missing="dpkg --add-architecture i386 failed: $(tail -n 1 "$scratch/wine32.log")"
-      return 1
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+      "${sudo[@]}" dpkg --add-architecture i386
     fi
-    if ! tools/ensure-packages.sh "${WINDOWS_32_PACKAGES[@]}" >"$scratch/wine32.log" 2>&1; then
-      wine32_missing="wine32:i386 could not be installed: $(grep -v '^FAILED' "$scratch/wine32.log" | tail -n 1)"
-      return 1
-    fi
+    tools/ensure-packages.sh "${WINDOWS_32_PACKAGES[@]}"
   fi
   local answer
   if ! answer=$("$wine32" --version 2>&1); then
@@ -105,7 +103,7 @@ have_wine32=false
 if ensure_wine32; then
   have_wine32=true
 else
-  echo "== no 32-bit Wine ($wine32_missing): the i686 program is built, its suites are skipped"
+  skip_suite "the i686 suites and the x86 installer under Wine" "no 32-bit Wine: $wine32_missing; the i686 program and its package are built"
 fi
 
 if $programs_only; then suites=false; else suites=true; fi
