@@ -10,6 +10,9 @@ namespace rutschbild {
 // Indexed by tile: the slot the tile stands in. Entry 11 is the hole.
 using Arrangement = std::array<std::int16_t, kTiles>;
 
+// Every tile at home: the picture whole.
+constexpr Arrangement kHomeArrangement{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+
 // The "immer gleich" start. On the board, row by row: 1 10 4 2 / 3 0 7 6 / 5 8 9 hole.
 constexpr Arrangement kFixedArrangement{5, 0, 3, 4, 2, 8, 7, 6, 9, 10, 1, 11};
 

@@ -1,65 +1,61 @@
 #pragma once
 
+// The game: the board, its rules and the window's handlers, as actions a front end forwards
+// from its controls. The game is valid from its first line (the picture whole, no game running)
+// and tells the front end what to show after every action.
 #include "arrangement.h"
 #include "clock.h"
 #include "front_end.h"
+#include "window_view.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
 namespace rutschbild {
 
-enum class StartMode : std::int16_t { fixed = 0, clock = 1 }; // "immer gleich", "immer anders"
+enum class StartMode { fixed = 0, clock = 1 }; // "immer gleich", "immer anders"
 
-struct TwipPoint {
-    int top = 0;
-    int left = 0;
-};
-
-// Everything the window remembers between events. Starts all zero, like a new window.
-struct GameState {
-    Arrangement tileSlots{};                    // by tile: its slot; entry 11 is the hole
-    std::array<TwipPoint, kTiles> slotPlaces{}; // by slot: where a tile there stands
-    bool gameOver = false;                      // true while no game runs
-    StartMode startMode = StartMode::fixed;
-    std::uint64_t moveCount = 0; // across games, for as long as the window is open
-    LocalDateTime startTime{};
-    std::int64_t startMonotonicMilliseconds = 0; // the same instant, for measuring play time
-};
-
-// The game rules: tile clicks, the solved check and the start arrangements. All effects on the
-// window go through the FrontEnd; time comes from the Clock.
 class Game {
 public:
     Game(FrontEnd& frontEnd, const Clock& clock) : frontEnd_(frontEnd), clock_(clock) {}
 
-    const GameState& state() const { return state_; }
+    // What the window shows now; a front end draws it once when it opens.
+    const WindowView& view() const { return view_; }
+    // By tile: its slot; entry 11 is the hole's.
+    const Arrangement& arrangement() const { return tileSlots_; }
+    std::uint64_t moveCount() const { return moveCount_; }
 
-    // Where each slot is on the window: the designed places of the tiles.
-    void recordSlotPlaces();
-    void setGameOver(bool over) { state_.gameOver = over; }
-    void setStartMode(int mode);
-
-    // A click on tile 0 to 11: it slides into the hole when it stands next to it.
-    void clickTile(int tile);
-    // Start time, its text and the start arrangement for the next game.
-    void chooseStartArrangement();
-    // Puts a tile into a slot, on the board and in the window.
-    void placeTile(int tile, int slot);
-
-    void checkSolved();
-    void showGridLines();
-    void beepOnce();
-    void beepThrice();
+    void start();
+    void preview();
+    void quit() { frontEnd_.closeWindow(); }
+    // Applies from the next start.
+    void chooseStartMode(StartMode mode) { startMode_ = mode; }
+    // Tile 0 to 11 pressed: it slides into the hole when it stands next to it.
+    void pressTile(int tile);
+    // The empty place pressed (by keyboard or screen reader): nothing moves; the player is told.
+    void pressGap();
+    // A picture set chosen in the list (index into kPictureSets); only while no game runs.
+    void choosePicture(int set);
+    // Half a second of the play clock has passed.
+    void tick();
 
 private:
+    void endGame();
+    void refresh(unsigned parts);
+
     FrontEnd& frontEnd_;
     const Clock& clock_;
-    GameState state_;
+    Arrangement tileSlots_ = kHomeArrangement;
+    bool running_ = false;
+    StartMode startMode_ = StartMode::fixed;
+    std::uint64_t moveCount_ = 0; // across games, for as long as the window is open
+    std::int64_t startMonotonicMilliseconds_ = 0;
+    WindowView view_;
 };
 
 // "H : M : S" without leading zeros.
 std::string startTimeText(const LocalDateTime& time);
+// "M : S" of an elapsed time, whole seconds, whole hours dropped, no leading zeros.
+std::string playTimeText(std::int64_t elapsedMilliseconds);
 
 } // namespace rutschbild

@@ -132,6 +132,24 @@ constexpr TwipRect windowBox(const Control& control)
             control.box.height};
 }
 
+// How the window looks where it is not the toolkit's default.
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+struct FontStyle {
+    std::string_view family;
+    double points = 0;
+};
+constexpr FontStyle kCreditFont{"Lucida Console", 8.25};
+constexpr Rgb kCreditColour{0, 0, 255};
+constexpr Rgb kValueBackground{255, 255, 255};
+// The grid lines and the board's outline.
+constexpr Rgb kBoardLineColour{255, 255, 255};
+// "immer gleich" is chosen when the window opens, as the start mode the game begins with.
+constexpr ControlId kInitiallyChosenOption = ControlId::fixedStartOption;
+
 // The option buttons by start mode: 0 "immer gleich", 1 "immer anders".
 constexpr std::array<ControlId, 2> kStartModeOptions{ControlId::fixedStartOption,
                                                      ControlId::clockStartOption};

@@ -1,41 +1,52 @@
-// What a click on a tile does: the move and the move count.
+// What a press on the board does: the move, the move count and the win.
+#include "accessible_text.h"
 #include "game.h"
 #include "number_text.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace rutschbild {
 
-void Game::clickTile(int tile)
+namespace {
+bool solved(const Arrangement& tileSlots)
+{
+    for (int tile = 0; tile < kHoleTile; ++tile)
+        if (tileSlots[tile] != tile)
+            return false;
+    return true;
+}
+} // namespace
+
+void Game::pressTile(int tile)
 {
     assert(tile >= 0 && tile < kTiles);
-    if (state_.gameOver) {
-        frontEnd_.tilePressedWithoutGame(tile);
+    if (!running_) {
+        frontEnd_.announce(kNoGameRunningText);
         return;
     }
-
-    // The clicked tile takes the hole's slot; the hole takes the slot the tile has left.
-    const int from = state_.tileSlots[tile];
-    const int hole = state_.tileSlots[kHoleTile];
-    if (areNeighbours(from, hole)) {
-        placeTile(tile, hole);
-        state_.tileSlots[kHoleTile] = static_cast<std::int16_t>(from);
-        beepOnce();
-        ++state_.moveCount;
-        frontEnd_.setMovesText(decimalText(static_cast<double>(state_.moveCount)));
-        frontEnd_.tileMoved(tile, hole);
-    } else {
-        frontEnd_.tileDidNotMove(tile);
+    const int from = tileSlots_[tile];
+    const int hole = tileSlots_[kHoleTile];
+    if (!areNeighbours(from, hole)) {
+        frontEnd_.announce(tileDidNotMoveText(tile));
+        return;
     }
-    checkSolved();
+    // The pressed tile takes the hole's slot; the hole takes the slot the tile has left.
+    std::swap(tileSlots_[tile], tileSlots_[kHoleTile]);
+    ++moveCount_;
+    view_.movesText = decimalText(moveCount_);
+    const bool won = solved(tileSlots_);
+    if (won)
+        endGame();
+    refresh(kBoardPart | kTextsPart | (won ? kRunningPart : 0U));
+    // One beep for the move; the win adds three.
+    for (int beeps = won ? 4 : 1; beeps > 0; --beeps)
+        frontEnd_.beep();
+    frontEnd_.announce(tileMovedText(tile, hole));
+    if (won)
+        frontEnd_.announce(kPictureCompleteText);
 }
 
-void Game::placeTile(int tile, int slot)
-{
-    assert(tile >= 0 && tile < kTiles && slot >= 0 && slot < kTiles);
-    state_.tileSlots[tile] = static_cast<std::int16_t>(slot);
-    const TwipPoint place = state_.slotPlaces[slot];
-    frontEnd_.placeTile(tile, slot, place.top, place.left);
-}
+void Game::pressGap() { frontEnd_.announce(kGapPressedText); }
 
 } // namespace rutschbild

@@ -1,36 +1,21 @@
 // The start of a game: start time, its text and the start arrangement.
+#include "accessible_text.h"
 #include "game.h"
-#include "layout.h"
 #include "number_text.h"
-
-#include <cassert>
 
 namespace rutschbild {
 
-void Game::recordSlotPlaces()
+void Game::start()
 {
-    for (int slot = 0; slot < kTiles; ++slot) {
-        const TwipRect box = layout::slotBox(slot);
-        state_.slotPlaces[slot] = {box.top, box.left};
-    }
-}
-
-void Game::setStartMode(int mode)
-{
-    assert(mode == 0 || mode == 1);
-    state_.startMode = static_cast<StartMode>(mode);
-}
-
-void Game::chooseStartArrangement()
-{
-    state_.startTime = clock_.localNow();
-    state_.startMonotonicMilliseconds = clock_.monotonicMilliseconds();
-    frontEnd_.setStartTimeText(startTimeText(state_.startTime));
-
-    // Both modes use the one reading above, so the board matches the time on display.
-    state_.tileSlots = state_.startMode == StartMode::fixed
-                           ? kFixedArrangement
-                           : clockArrangement(state_.startTime.minute, state_.startTime.second);
+    // One reading of the clock for the text and the board, so the board matches the time shown.
+    const LocalDateTime now = clock_.localNow();
+    startMonotonicMilliseconds_ = clock_.monotonicMilliseconds();
+    view_.startTimeText = startTimeText(now);
+    tileSlots_ = startMode_ == StartMode::fixed ? kFixedArrangement
+                                                : clockArrangement(now.minute, now.second);
+    running_ = true;
+    refresh(kBoardPart | kRunningPart | kTextsPart);
+    frontEnd_.announce(kGameStartedText);
 }
 
 std::string startTimeText(const LocalDateTime& time)

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 # Every German text of the control table, the picture sets and the screen-reader words. A list
 # that comes out short means the reading broke, not that the front ends are clean.
-words_text=$(cat game/layout.h game/game_control.h game/accessible_text.h |
+words_text=$(cat game/layout.h game/picture_sets.h game/accessible_text.h |
   grep -vE '^\s*//' | grep -oP '"\K[^"]*[A-Za-zÄÖÜäöüß]{3,}[^"]*(?=")' |
   grep -vP '^([a-z][A-Za-z0-9]*|Rutschbild)$' | sort -u)
 mapfile -t words <<<"$words_text"

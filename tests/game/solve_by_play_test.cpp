@@ -1,3 +1,4 @@
+#include "accessible_text.h"
 #include "game_fixture.h"
 #include "solver.h"
 
@@ -10,46 +11,44 @@ using Lines = std::vector<std::string>;
 
 class SolveByPlay : public GameFixture {
 protected:
-    // Plays a solution through real tile clicks and checks how the game ends.
+    // Plays a solution through real tile presses and checks how the game ends.
     void playToTheEnd()
     {
-        const Arrangement start = game.state().tileSlots;
-        const auto solution = solve(start);
+        const auto solution = solve(game.arrangement());
         ASSERT_TRUE(solution.has_value());
         ASSERT_FALSE(solution->empty());
-        const std::uint64_t countBefore = game.state().moveCount;
+        const std::uint64_t countBefore = game.moveCount();
         for (size_t i = 0; i + 1 < solution->size(); ++i) {
-            game.clickTile((*solution)[i]);
-            ASSERT_FALSE(game.state().gameOver) << "ended early after move " << i + 1;
+            game.pressTile((*solution)[i]);
+            ASSERT_TRUE(game.view().gameRunning) << "ended early after move " << i + 1;
         }
         window.log.clear();
-        window.told.clear();
+        window.beeps = 0;
         const int last = solution->back();
-        game.clickTile(last);
+        game.pressTile(last);
 
-        // The last tile goes home; one beep for the move, the count includes it, then the end.
-        EXPECT_EQ(
-            window.log,
-            (Lines{"place " + std::to_string(last) + " " + std::to_string(last) + " " +
-                       std::to_string(designedTop(last)) + " " + std::to_string(designedLeft(last)),
-                   "beep", "moves " + std::to_string(countBefore + solution->size()), "clock off",
-                   "tile11 on", "list on", "lines off", "beep", "beep", "beep", "complete"}));
-        EXPECT_EQ(window.told,
-                  (Lines{"moved " + std::to_string(last) + " " + std::to_string(last), "ended"}));
-        EXPECT_TRUE(game.state().gameOver);
-        for (int tile = 0; tile < kTiles; ++tile)
-            EXPECT_EQ(game.state().tileSlots[tile], tile);
+        // The last tile goes home and the game ends in the one view; one beep for the move and
+        // three for the end; the move's sentence, then the win's.
+        EXPECT_EQ(window.log, (Lines{"show board running texts", "beep", "beep", "beep", "beep",
+                                     "say " + tileMovedText(last, last),
+                                     "say " + std::string(kPictureCompleteText)}));
+        const WindowView& view = window.shown;
+        EXPECT_EQ(boardText(view), "0 1 2 3 / 4 5 6 7 / 8 9 10 11");
+        EXPECT_FALSE(view.gameRunning || view.gridLinesVisible || view.playClockRunning);
+        EXPECT_TRUE(view.pictureListEnabled);
+        EXPECT_EQ(view.movesText, std::to_string(countBefore + solution->size()));
     }
 };
 
-TEST_F(SolveByPlay, FixedBoardEndsWithFourBeepsAndThenIgnoresClicks)
+TEST_F(SolveByPlay, FixedBoardEndsWithFourBeepsAndThenIgnoresPresses)
 {
     startFixed();
     playToTheEnd();
     window.log.clear();
     for (int tile = 0; tile < kTiles; ++tile)
-        game.clickTile(tile);
-    EXPECT_TRUE(window.log.empty());
+        game.pressTile(tile);
+    EXPECT_EQ(window.beeps, 4);
+    EXPECT_EQ(window.log, Lines(kTiles, "say " + std::string(kNoGameRunningText)));
 }
 
 TEST_F(SolveByPlay, EveryClockBoardCanBeWon)
@@ -60,7 +59,7 @@ TEST_F(SolveByPlay, EveryClockBoardCanBeWon)
             if (!seen.insert(clockArrangement(minute, second)).second)
                 continue;
             SCOPED_TRACE(::testing::Message() << "m = " << minute << ", s = " << second);
-            startAt(minute, second, 1);
+            startAt(minute, second, StartMode::clock);
             playToTheEnd();
             if (HasFatalFailure())
                 return;

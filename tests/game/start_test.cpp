@@ -10,55 +10,53 @@ TEST_F(Start, FixedModeGivesTheSameBoardWhateverTheTime)
     for (const auto& [hour, minute, second] :
          {std::tuple{0, 0, 0}, {9, 5, 7}, {13, 59, 58}, {23, 59, 59}}) {
         clock.set(hour, minute, second);
-        game.chooseStartArrangement();
-        EXPECT_EQ(game.state().tileSlots, kFixedArrangement);
+        game.start();
+        EXPECT_EQ(game.arrangement(), kFixedArrangement);
     }
 }
 
 TEST_F(Start, StartTimeTextHasNoLeadingZeros)
 {
-    clock.set(9, 5, 7);
-    game.chooseStartArrangement();
-    EXPECT_EQ(window.startTime, "9 : 5 : 7");
-    clock.set(14, 30, 0);
-    game.chooseStartArrangement();
-    EXPECT_EQ(window.startTime, "14 : 30 : 0");
-    clock.set(0, 0, 0);
-    game.chooseStartArrangement();
-    EXPECT_EQ(window.startTime, "0 : 0 : 0");
+    for (const auto& [hour, minute, second, text] :
+         {std::tuple{9, 5, 7, "9 : 5 : 7"}, {14, 30, 0, "14 : 30 : 0"}, {0, 0, 0, "0 : 0 : 0"}}) {
+        clock.set(hour, minute, second);
+        game.start();
+        EXPECT_EQ(window.shown.startTimeText, text);
+    }
 }
 
 TEST_F(Start, ClockModeUsesTheReadingItShows)
 {
-    game.setStartMode(1);
+    game.chooseStartMode(StartMode::clock);
     clock.set(10, 12, 34);
     clock.monotonic = 777;
-    game.chooseStartArrangement();
-    EXPECT_EQ(game.state().tileSlots, clockArrangement(12, 34));
-    EXPECT_EQ(game.state().startTime.minute, 12);
-    EXPECT_EQ(game.state().startTime.second, 34);
-    EXPECT_EQ(game.state().startMonotonicMilliseconds, 777);
-    EXPECT_EQ(window.log, (std::vector<std::string>{"starttime 10 : 12 : 34"}));
+    game.start();
+    EXPECT_EQ(game.arrangement(), clockArrangement(12, 34));
+    EXPECT_EQ(window.shown.startTimeText, "10 : 12 : 34");
+    // The play clock counts from the same instant.
+    clock.monotonic = 777 + 1'999;
+    game.tick();
+    EXPECT_EQ(window.shown.playTimeText, "0 : 1");
 }
 
 TEST_F(Start, ChangingTheModeDuringAGameWaitsForTheNextStart)
 {
-    startAt(12, 34, 0);
-    game.setStartMode(1);
-    EXPECT_EQ(game.state().tileSlots, kFixedArrangement);
-    game.chooseStartArrangement();
-    EXPECT_EQ(game.state().tileSlots, clockArrangement(12, 34));
-    game.setStartMode(0);
-    game.chooseStartArrangement();
-    EXPECT_EQ(game.state().tileSlots, kFixedArrangement);
+    startAt(12, 34, StartMode::fixed);
+    game.chooseStartMode(StartMode::clock);
+    EXPECT_EQ(game.arrangement(), kFixedArrangement);
+    game.start();
+    EXPECT_EQ(game.arrangement(), clockArrangement(12, 34));
+    game.chooseStartMode(StartMode::fixed);
+    game.start();
+    EXPECT_EQ(game.arrangement(), kFixedArrangement);
 }
 
 TEST_F(Start, TwoStartsInTheSameSecondGiveTheSameBoard)
 {
-    startAt(45, 57, 1);
-    const Arrangement first = game.state().tileSlots;
-    startAt(45, 57, 1);
-    EXPECT_EQ(game.state().tileSlots, first);
+    startAt(45, 57, StartMode::clock);
+    const Arrangement first = game.arrangement();
+    startAt(45, 57, StartMode::clock);
+    EXPECT_EQ(game.arrangement(), first);
     EXPECT_EQ(first, (Arrangement{9, 4, 1, 6, 3, 8, 5, 7, 2, 10, 0, 11}));
 }
 

@@ -2,67 +2,18 @@
 
 namespace rutschbild::testing {
 
-namespace {
-std::string onOff(bool value) { return value ? "on" : "off"; }
-} // namespace
-
-FakeFrontEnd::FakeFrontEnd()
+void FakeFrontEnd::show(const WindowView& view, unsigned parts)
 {
-    // A freshly built window: every tile at its designed place.
-    for (int tile = 0; tile < 12; ++tile) {
-        tiles[tile] = {designedTop(tile), designedLeft(tile)};
-        tileSlots[tile] = tile;
+    shown = view;
+    std::string line = "show";
+    for (const auto& [part, name] : {std::pair{kBoardPart, "board"},
+                                     {kRunningPart, "running"},
+                                     {kPicturePart, "picture"},
+                                     {kTextsPart, "texts"}}) {
+        if (parts & part)
+            line += std::string(" ") + name;
     }
-}
-
-void FakeFrontEnd::placeTile(int tile, int slot, int top, int left)
-{
-    tiles[tile] = {top, left};
-    tileSlots[tile] = slot;
-    log.push_back("place " + std::to_string(tile) + " " + std::to_string(slot) + " " +
-                  std::to_string(top) + " " + std::to_string(left));
-}
-
-void FakeFrontEnd::setHoleTileVisible(bool visible)
-{
-    holeTileVisible = visible;
-    log.push_back("tile11 " + onOff(visible));
-}
-
-void FakeFrontEnd::setPictureListEnabled(bool enabled)
-{
-    listEnabled = enabled;
-    log.push_back("list " + onOff(enabled));
-}
-
-void FakeFrontEnd::setPlayClockRunning(bool running)
-{
-    clockRunning = running;
-    log.push_back("clock " + onOff(running));
-}
-
-void FakeFrontEnd::setGridLinesVisible(bool visible)
-{
-    linesVisible = visible;
-    log.push_back("lines " + onOff(visible));
-}
-
-void FakeFrontEnd::setMovesText(const std::string& text)
-{
-    moves = text;
-    log.push_back("moves " + text);
-}
-
-void FakeFrontEnd::setStartTimeText(const std::string& text)
-{
-    startTime = text;
-    log.push_back("starttime " + text);
-}
-
-void FakeFrontEnd::setPlayTimeText(const std::string& text)
-{
-    playTime = text;
-    log.push_back("playtime " + text);
+    log.push_back(line);
 }
 
 void FakeFrontEnd::beep()
@@ -71,49 +22,28 @@ void FakeFrontEnd::beep()
     log.push_back("beep");
 }
 
-void FakeFrontEnd::pictureComplete()
+void FakeFrontEnd::announce(std::string_view sentence)
 {
-    ++picturesCompleted;
-    log.push_back("complete");
-}
-
-void FakeFrontEnd::gameStarted() { told.push_back("started"); }
-
-void FakeFrontEnd::gameEnded() { told.push_back("ended"); }
-
-void FakeFrontEnd::tileMoved(int tile, int slot)
-{
-    told.push_back("moved " + std::to_string(tile) + " " + std::to_string(slot));
-}
-
-void FakeFrontEnd::tileDidNotMove(int tile) { told.push_back("stayed " + std::to_string(tile)); }
-
-void FakeFrontEnd::tilePressedWithoutGame(int tile)
-{
-    told.push_back("no game " + std::to_string(tile));
-}
-
-void FakeFrontEnd::addListItem(const std::string& text)
-{
-    listItems.push_back(text);
-    log.push_back("item " + text);
-}
-
-std::string FakeFrontEnd::selectedListItemText() const
-{
-    return selectedItem < 0 ? std::string() : listItems.at(selectedItem);
-}
-
-void FakeFrontEnd::setTilePicture(int tile, int bitmapNumber)
-{
-    pictures[tile] = bitmapNumber;
-    log.push_back("picture " + std::to_string(tile) + " " + std::to_string(bitmapNumber));
+    said.emplace_back(sentence);
+    log.push_back("say " + std::string(sentence));
 }
 
 void FakeFrontEnd::closeWindow()
 {
     closed = true;
     log.push_back("close");
+}
+
+std::string boardText(const WindowView& view)
+{
+    std::string text;
+    for (int slot = 0; slot < kTiles; ++slot) {
+        if (slot > 0)
+            text += slot % kColumns == 0 ? " / " : " ";
+        const int tile = view.tileInSlot[slot];
+        text += tile == kNoTile ? "." : std::to_string(tile);
+    }
+    return text;
 }
 
 int designedTop(int slot) { return 600 + 1695 * (slot / 4); }

@@ -7,40 +7,31 @@
 
 namespace rutschbild::testing {
 
-// The rules on a fake front end, with the slot places recorded as a loaded window has them.
+// The game on a fake front end.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture()
-    {
-        game.recordSlotPlaces();
-        game.setGameOver(true);
-    }
-
-    // What the Start button does to the rules: a new arrangement, tiles out, game running.
-    void startAt(int minute, int second, int mode)
+    // Start pressed at this minute and second; the log begins after it.
+    void startAt(int minute, int second, StartMode mode)
     {
         clock.set(10, minute, second);
-        game.setStartMode(mode);
-        game.chooseStartArrangement();
-        for (int tile = 0; tile < kHoleTile; ++tile)
-            game.placeTile(tile, game.state().tileSlots[tile]);
-        game.setGameOver(false);
+        game.chooseStartMode(mode);
+        game.start();
         window.log.clear();
-        window.told.clear();
+        window.said.clear();
         window.beeps = 0;
     }
 
-    void startFixed() { startAt(0, 0, 0); }
+    void startFixed() { startAt(0, 0, StartMode::fixed); }
 
     int tileInSlot(int slot) const
     {
         for (int tile = 0; tile < kTiles; ++tile)
-            if (game.state().tileSlots[tile] == slot)
+            if (game.arrangement()[tile] == slot)
                 return tile;
         return -1;
     }
 
-    int hole() const { return game.state().tileSlots[kHoleTile]; }
+    int hole() const { return game.arrangement()[kHoleTile]; }
 
     FakeFrontEnd window;
     FakeClock clock;
