@@ -1,5 +1,4 @@
-// The game rules alone, without a window: a tile click with its solved check, and the start
-// arrangement.
+// The game rules alone, without a window: a tile press with its solved check, and the start.
 #include "game.h"
 
 #include <benchmark/benchmark.h>
@@ -9,22 +8,12 @@
 namespace rutschbild {
 namespace {
 
-// Drops everything the rules ask of a window.
+// Drops everything the game asks of a window.
 class NullWindow final : public FrontEnd {
 public:
-    void placeTile(int, int, int, int) override {}
-    void setHoleTileVisible(bool) override {}
-    void setPictureListEnabled(bool) override {}
-    void setPlayClockRunning(bool) override {}
-    void setGridLinesVisible(bool) override {}
-    void setMovesText(const std::string&) override {}
-    void setStartTimeText(const std::string&) override {}
-    void setPlayTimeText(const std::string&) override {}
+    void show(const WindowView&, unsigned) override {}
     void beep() override {}
-    void pictureComplete() override {}
-    void addListItem(const std::string&) override {}
-    std::string selectedListItemText() const override { return {}; }
-    void setTilePicture(int, int) override {}
+    void announce(std::string_view) override {}
     void closeWindow() override {}
 };
 
@@ -43,17 +32,10 @@ private:
 };
 
 struct Board {
-    Board()
+    void start(StartMode mode)
     {
-        game.recordSlotPlaces();
-        game.setGameOver(true);
-    }
-
-    void start(int mode)
-    {
-        game.setStartMode(mode);
-        game.chooseStartArrangement();
-        game.setGameOver(false);
+        game.chooseStartMode(mode);
+        game.start();
     }
 
     NullWindow window;
@@ -66,10 +48,10 @@ struct Board {
 void BM_TileClickThatMoves(benchmark::State& state)
 {
     Board board;
-    board.start(0);
+    board.start(StartMode::fixed);
     for (auto _ : state) {
-        board.game.clickTile(9);
-        benchmark::DoNotOptimize(board.game.state().tileSlots);
+        board.game.pressTile(9);
+        benchmark::DoNotOptimize(board.game.arrangement());
     }
 }
 BENCHMARK(BM_TileClickThatMoves);
@@ -78,10 +60,10 @@ BENCHMARK(BM_TileClickThatMoves);
 void BM_TileClickThatDoesNotMove(benchmark::State& state)
 {
     Board board;
-    board.start(0);
+    board.start(StartMode::fixed);
     for (auto _ : state) {
-        board.game.clickTile(1);
-        benchmark::DoNotOptimize(board.game.state().tileSlots);
+        board.game.pressTile(1);
+        benchmark::DoNotOptimize(board.game.arrangement());
     }
 }
 BENCHMARK(BM_TileClickThatDoesNotMove);
@@ -89,10 +71,10 @@ BENCHMARK(BM_TileClickThatDoesNotMove);
 void BM_FixedStartArrangement(benchmark::State& state)
 {
     Board board;
-    board.game.setStartMode(0);
+    board.game.chooseStartMode(StartMode::fixed);
     for (auto _ : state) {
-        board.game.chooseStartArrangement();
-        benchmark::DoNotOptimize(board.game.state().tileSlots);
+        board.game.start();
+        benchmark::DoNotOptimize(board.game.arrangement());
     }
 }
 BENCHMARK(BM_FixedStartArrangement);
@@ -100,10 +82,10 @@ BENCHMARK(BM_FixedStartArrangement);
 void BM_ClockStartArrangement(benchmark::State& state)
 {
     Board board;
-    board.game.setStartMode(1);
+    board.game.chooseStartMode(StartMode::clock);
     for (auto _ : state) {
-        board.game.chooseStartArrangement();
-        benchmark::DoNotOptimize(board.game.state().tileSlots);
+        board.game.start();
+        benchmark::DoNotOptimize(board.game.arrangement());
     }
 }
 BENCHMARK(BM_ClockStartArrangement);
