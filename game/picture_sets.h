@@ -29,4 +29,12 @@ constexpr int bitmapNumber(int set, int piece)
 constexpr int kFirstBitmapNumber = 101;
 constexpr int kLastBitmapNumber = 124;
 
+// The Windows program also carries every piece drawn at twice the size, for screens of 192 DPI
+// and over, as a PNG under the bitmap's number plus this.
+constexpr int kTwiceSizeOffset = 100;
+constexpr int twiceSizeResourceNumber(int set, int piece)
+{
+    return bitmapNumber(set, piece) + kTwiceSizeOffset;
+}
+
 } // namespace rutschbild

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The words and the board's arithmetic live in game/ alone: fails when a front end's own source
 # (qt/, win32/, web/; tests apart) spells out a text of the window, a tile's name or place words,
-# or works out a slot from a row and a column.
+# works out a slot from a row and a column, or names a picture by its bitmap number.
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 
@@ -41,11 +41,19 @@ for word in "${words[@]}"; do
     found=1
   fi
 done
-formulas=$(search '(/|%) *(4|kColumns)\b')
+formulas=$(search '(/|%|\*) *(4|kColumns|kRows)\b|(\+|-) *kColumns\b')
 if [ -n "$formulas" ]; then
   echo "A front end works out rows or columns itself (game/slots.h has them):" >&2
   echo "$formulas" | sed 's/^/  /' >&2
   found=1
 fi
+# Pictures are named by set and piece; which bitmap number a piece has is game/'s business. The
+# resource script and resource list, which carry the numbers, are not code.
+numbers=$(search '\b(10[1-9]|11[0-9]|12[0-4]|20[1-9]|21[0-9]|22[0-4])\b|(\+|=) *100\b' | grep -E '^[^:]+\.(cpp|h|js):' || true)
+if [ -n "$numbers" ]; then
+  echo "A front end works with bitmap numbers (game/picture_sets.h names pictures by set and piece):" >&2
+  echo "$numbers" | sed 's/^/  /' >&2
+  found=1
+fi
 [ "$found" -eq 0 ] || exit 1
-echo "front ends: no text of the window and no slot formula of their own (${#words[@]} texts checked)"
+echo "front ends: no text of the window, no slot formula and no bitmap number of their own (${#words[@]} texts checked)"

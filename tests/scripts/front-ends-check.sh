@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # tools/check-front-ends.sh on a copy of the tree with a fault planted in a front end each time:
-# a caption spelled out, a row worked out from a slot, and a game/ whose words cannot be read.
+# a caption spelled out, a row worked out from a slot, a picture named by its bitmap number,
+# and a game/ whose words cannot be read.
 # Each must fail the check, naming what it found; the untouched copy must pass.
 # Usage: tests/scripts/front-ends-check.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/fail-loudly.sh"
@@ -35,6 +36,10 @@ expect_failure "a caption in the Qt window" 'spells out "Tschüss"'
 fresh_copy
 echo 'const int row = slot / kColumns;' >>"$scratch/tree/win32/main.cpp"
 expect_failure "slot arithmetic in the Win32 window" 'works out rows or columns'
+
+fresh_copy
+echo 'const int firstKinderPiece = 113;' >>"$scratch/tree/web/main.cpp"
+expect_failure "a bitmap number in the web page" 'works with bitmap numbers'
 
 fresh_copy
 sed -i 's/"[^"]*"/""/g' "$scratch/tree/game/layout.h" "$scratch/tree/game/accessible_text.h"
