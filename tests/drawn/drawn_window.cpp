@@ -18,9 +18,9 @@ constexpr int kSlack = 1;
 // An edge is there when this share of its length shows it; corners are left out.
 constexpr double kEdgeShare = 0.8;
 constexpr int kCorner = 3;
-// A frame's caption sits on its top line; the line lies in this many rows from the box's top,
-// and is looked for right of the caption, over the frame's last part.
-constexpr int kCaptionRows = 16;
+// A frame's caption sits on its top line, or above it in some styles; the line lies in this many
+// rows from the box's top, and is looked for right of the caption, over the frame's last part.
+constexpr int kCaptionRows = 22;
 constexpr double kRightOfCaption = 0.7;
 
 int channelDistance(std::uint32_t a, std::uint32_t b)
