@@ -138,6 +138,29 @@ TEST(DrawnWindow, EveryKindOfControlPassesOnePixelOffAndFailsThreeOff)
     }
 }
 
+TEST(DrawnWindow, AButtonShowsByItsBorderOrByItsFillAlone)
+{
+    const TwipRect r = layout::windowBox(layout::control(layout::ControlId::startButton));
+    const int left = pixels(r.left), top = pixels(r.top);
+    const int right = pixels(r.left + r.width) - 1, bottom = pixels(r.top + r.height) - 1;
+
+    Painter borderOnly;
+    borderOnly.window();
+    borderOnly.fill(left, top, right, bottom, kFace);
+    borderOnly.box(left, top, right, bottom, 0x767676);
+    EXPECT_TRUE(missingIn(borderOnly.picture).empty());
+
+    Painter fillOnly;
+    fillOnly.window();
+    fillOnly.fill(left, top, right, bottom, 0xd0d8e0);
+    EXPECT_TRUE(missingIn(fillOnly.picture).empty());
+
+    Painter neither;
+    neither.window();
+    neither.fill(left, top, right, bottom, kFace);
+    EXPECT_EQ(missingIn(neither.picture), std::vector<std::string>{"startButton"});
+}
+
 TEST(DrawnWindow, AValueFieldWithoutItsWhiteFails)
 {
     Painter painter;
