@@ -141,20 +141,17 @@ bool checkOutline(const Looker& looker, const PixelBox& box, std::ostream& detai
 bool checkFrame(const Looker& looker, const PixelBox& box, std::ostream& detail)
 {
     const auto test = [&](std::uint32_t on, std::uint32_t out) { return looker.boundary(on, out); };
+    std::vector<Edge> edges = edgesOf(box);
+    for (Edge& edge : edges)
+        if (!edge.horizontal)
+            edge.from = box.top + kCaptionRows; // the sides below the caption
+    // The top line is looked for right of the caption (edgesOf: left, right, top, bottom).
+    Edge& top = edges[2];
+    top.from = box.left + int((box.right - box.left + 1) * kRightOfCaption);
     bool all = true;
-    for (const Edge& edge : edgesOf(box)) {
-        if (edge.name == std::string_view("top")) {
-            const int width = box.right - box.left + 1;
-            const Edge line{
-                "top", true, box.top, box.left + int(width * kRightOfCaption), box.right - kCorner,
-                -1};
-            all = findEdge(looker, line, -(kCaptionRows - 1), kSlack, 2, test, detail) && all;
-        } else {
-            Edge side = edge;
-            if (!side.horizontal)
-                side.from = box.top + kCaptionRows;
-            all = findEdge(looker, side, -kSlack, kSlack, 2, test, detail) && all;
-        }
+    for (const Edge& edge : edges) {
+        const int deepest = &edge == &top ? kCaptionRows - 1 : kSlack;
+        all = findEdge(looker, edge, -deepest, kSlack, 2, test, detail) && all;
     }
     return all;
 }
