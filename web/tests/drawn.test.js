@@ -11,7 +11,9 @@ const DIR = process.env.RUTSCHBILD_DRAWN_DIR || path.join(__dirname, '..', '..',
 
 test('the designed window is kept as a picture of its client area', async ({ page, browserName }) => {
   await openGame(page);
-  await page.evaluate(() => document.fonts.ready);
+  await page.evaluate(async () => {
+    await document.fonts.ready;
+  });
   expect(await page.evaluate(() => window.devicePixelRatio)).toBe(1);
   const form = await page.locator('#Form1').boundingBox();
   // Whole pixels, so the picture is the window and nothing beside it.
