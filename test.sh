@@ -95,5 +95,9 @@ background_wait web 1
 step "web page"
 tools/test-web.sh
 
+# Each front end's designed window, as drawn: every control of the layout table on its box.
+step "pictures of the designed window"
+tools/check-drawn.sh
+
 step "all passed"
 skipped_summary
