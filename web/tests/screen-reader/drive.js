@@ -9,6 +9,7 @@ const { chromium } = require(path.join(__dirname, '..', '..', 'node_modules', 'p
 
 const [url, heardFile] = process.argv.slice(2);
 const BLOCKED = 'Bildteil 1 liegt nicht neben der Lücke.';
+const NO_GAME = 'Kein Spiel läuft, bitte erst Start drücken.';
 
 const PROBE = 'probe';
 const lines = () => fs.readFileSync(heardFile, 'utf8').split('\n').filter((l) => l.startsWith('{'))
@@ -49,15 +50,19 @@ async function until(what, probe, seconds = 10) {
     });
     // A screen reader presses a tile through its action, a click on the element.
     const press = (id) => page.evaluate((i) => document.getElementById(i).click(), id);
-    await press('startButton');
-    await until('"Neues Spiel." heard', () => heard().length === 1);
-    for (const count of [2, 3]) {
-      await press('tile0'); // slot 5 in the fixed start, away from the gap
-      await until(`sentence ${count} heard`, () => heard().length === count);
+    // Each press waits for its sentence: one that comes quicker replaces the last unsaid.
+    const presses = [
+      ['tile0', NO_GAME], ['startButton', 'Neues Spiel.'],
+      ['tile0', BLOCKED], ['tile0', BLOCKED], // tile 1 in slot 5 of the fixed start, away from the gap
+      ['tile9', 'Bildteil 10 nach Reihe 3, Spalte 4.'], ['tile0', BLOCKED],
+    ];
+    for (const [n, [id, sentence]] of presses.entries()) {
+      await press(id);
+      await until(`"${sentence}" heard`, () => heard().length === n + 1);
     }
     await new Promise((resolve) => setTimeout(resolve, 500)); // nothing more comes
     const said = heard();
-    if (JSON.stringify(said) !== JSON.stringify(['Neues Spiel.', BLOCKED, BLOCKED]))
+    if (JSON.stringify(said) !== JSON.stringify(presses.map(([, sentence]) => sentence)))
       throw new Error(`heard ${JSON.stringify(said)}`);
     console.log(`heard, whole and once each: ${said.join(' | ')}`);
   } finally {
