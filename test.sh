@@ -95,5 +95,12 @@ background_wait web 1
 step "web page"
 tools/test-web.sh
 
+step "web page through AT-SPI: its announcements as a screen reader gets them"
+tools/test-web-screen-reader.sh
+
+# Each front end's designed window, as drawn: every control of the layout table on its box.
+step "pictures of the designed window"
+tools/check-drawn.sh
+
 step "all passed"
 skipped_summary

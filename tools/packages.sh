@@ -23,3 +23,5 @@ WEB_PACKAGES=(emscripten cmake make python3)
 # Playwright from npm. Node.js 20 and npm come with the machine; tools/test-web.sh installs
 # Debian's nodejs and npm only where there are none.
 WEB_TEST_PACKAGES=(chromium)
+# The web page's announcements read through AT-SPI (tools/test-web-screen-reader.sh).
+WEB_SCREEN_READER_PACKAGES=(python3-pyatspi at-spi2-core dbus xvfb)
