@@ -23,3 +23,7 @@ WEB_PACKAGES=(emscripten cmake make python3)
 # Playwright from npm. Node.js 20 and npm come with the machine; tools/test-web.sh installs
 # Debian's nodejs and npm only where there are none.
 WEB_TEST_PACKAGES=(chromium)
+# The same scenarios in the other two engines (tools/test-web-engines.sh): Debian's Firefox ESR,
+# driven by puppeteer-core over WebDriver BiDi, and WebKitGTK's MiniBrowser through
+# WebKitWebDriver, on a private Xvfb, with a private PulseAudio null sink for their sound.
+WEB_ENGINE_PACKAGES=(firefox-esr webkit2gtk-driver xvfb pulseaudio)
