@@ -26,4 +26,4 @@ WEB_TEST_PACKAGES=(chromium)
 # The same scenarios in the other two engines (tools/test-web-engines.sh): Debian's Firefox ESR,
 # driven by puppeteer-core over WebDriver BiDi, and WebKitGTK's MiniBrowser through
 # WebKitWebDriver, on a private Xvfb, with a private PulseAudio null sink for their sound.
-WEB_ENGINE_PACKAGES=(firefox-esr webkit2gtk-driver xvfb pulseaudio)
+WEB_ENGINE_PACKAGES=(firefox-esr webkit2gtk-driver gir1.2-webkit2-4.1 python3-gi xvfb pulseaudio)

@@ -30,12 +30,22 @@ class FirefoxSession {
     return this.page.evaluate(`(${fn}).apply(null, ${JSON.stringify(args)})`);
   }
 
+  // The middle of an element, found in one round trip (puppeteer's own click asks three times).
+  centre(selector) {
+    return this.execute((s) => {
+      const r = document.querySelector(s).getBoundingClientRect();
+      return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+    }, [selector]);
+  }
+
   async click(selector) {
-    await this.page.click(selector);
+    const { x, y } = await this.centre(selector);
+    await this.page.mouse.click(x, y);
   }
 
   async tap(selector) {
-    await this.page.tap(selector);
+    const { x, y } = await this.centre(selector);
+    await this.page.touchscreen.tap(x, y);
   }
 
   async press(chord) {
@@ -73,21 +83,22 @@ class Firefox {
     });
   }
 
+  // Both at once: a Firefox takes seconds to start.
   async start() {
-    this.browsers.mouse = await this.launch(false);
+    const [mouse, touch] = await Promise.allSettled([this.launch(false), this.launch(true)]);
+    this.browsers = { mouse: mouse.value, touch: touch.value }; // stop() ends whichever started
+    for (const launch of [mouse, touch]) if (launch.status === 'rejected') throw launch.reason;
   }
 
   async newSession({ width = 1280, height = 800, touch = false } = {}) {
-    const kind = touch ? 'touch' : 'mouse';
-    this.browsers[kind] ??= await this.launch(touch);
-    const context = await this.browsers[kind].createBrowserContext();
+    const context = await this.browsers[touch ? 'touch' : 'mouse'].createBrowserContext();
     const page = await context.newPage();
     await page.setViewport({ width, height, deviceScaleFactor: 1, hasTouch: touch });
     return new FirefoxSession(context, page);
   }
 
   async stop() {
-    for (const browser of Object.values(this.browsers)) await browser.close();
+    for (const browser of Object.values(this.browsers)) await browser?.close();
   }
 }
 

@@ -1,13 +1,15 @@
-// WebKitGTK's MiniBrowser, driven through WebKitWebDriver (Debian's webkit2gtk-driver) on the
-// display in DISPLAY. Each session is a MiniBrowser of its own, started afresh: nothing cached,
-// no service worker. WebDriver has no console: MiniBrowser writes the page's console messages to
-// its standard output, which WebKitWebDriver passes on to ours.
+// WebKitGTK through WebKitWebDriver (Debian's webkit2gtk-driver) on the display in DISPLAY. The
+// browser is webkit-browser.py, a bare WebKitGTK window (see there why not MiniBrowser); each
+// session is one of its own, started afresh with a new profile: nothing cached, no service
+// worker. WebDriver has no console: the browser writes the page's console messages to a file,
+// which each session reads from where it started.
 'use strict';
 const { spawn } = require('node:child_process');
+const fs = require('node:fs');
 const net = require('node:net');
+const os = require('node:os');
+const path = require('node:path');
 const { Session } = require('./webdriver');
-
-const BROWSER = process.env.RUTSCHBILD_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
 const freePort = () =>
   new Promise((resolve, reject) => {
@@ -18,15 +20,21 @@ const freePort = () =>
     probe.on('error', reject);
   });
 
-// MiniBrowser's console lines, e.g. "CONSOLE JS ERROR ..." or "CONSOLE NETWORK WARNING ...".
-const PROBLEM = /^CONSOLE \w+ (ERROR|WARNING)\b/;
+// WebKit's console lines: "CONSOLE ERROR ...", "CONSOLE WARN ..." from the page's scripts,
+// "CONSOLE NETWORK ERROR ..." and the like from WebKit itself.
+const PROBLEM = /^CONSOLE (\w+ )?(ERROR|WARN|WARNING)\b/;
 
 class WebKitSession {
   constructor(driver, session) {
     this.driver = driver;
     this.session = session;
-    this.problems = [];
-    driver.listener = (line) => PROBLEM.test(line) && this.problems.push(line);
+    this.from = fs.statSync(driver.console).size;
+  }
+
+  // Console errors and warnings since the session started, and what WebKit itself found wrong.
+  get problems() {
+    const lines = fs.readFileSync(this.driver.console).subarray(this.from).toString().split('\n');
+    return lines.filter((line) => PROBLEM.test(line));
   }
 
   goto(url) {
@@ -62,9 +70,8 @@ class WebKitSession {
     return this.session.screenshot(selector);
   }
 
-  async close() {
-    this.driver.listener = null;
-    await this.session.close();
+  close() {
+    return this.session.close();
   }
 }
 
@@ -72,35 +79,32 @@ class WebKit {
   constructor() {
     this.name = 'webkit';
     // Under Xvfb WebKitGTK reports a mouse (pointer: fine) and WebDriver has no way to change
-    // that: the touch layout is reached by the narrow window alone.
-    this.touch = 'narrow window only';
-    this.listener = null;
+    // that; a touch pointer of WebKitWebDriver reaches the page as mouse events. The touch layout
+    // is reached by the narrow window alone.
+    this.touch = 'not emulated: WebKitGTK reports the mouse of the X server';
   }
 
   async start() {
     const port = await freePort();
+    this.folder = fs.mkdtempSync(path.join(os.tmpdir(), 'rutschbild-webkit-'));
+    this.console = path.join(this.folder, 'console.log');
+    fs.writeFileSync(this.console, '');
+    const profiles = path.join(this.folder, 'profiles');
+    fs.mkdirSync(profiles);
     this.process = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'], {
       stdio: ['ignore', 'pipe', 'pipe'],
+      env: { ...process.env, RUTSCHBILD_WEBKIT_PROFILES: profiles, RUTSCHBILD_WEBKIT_CONSOLE: this.console },
     });
-    this.output = [];
-    let rest = '';
-    const take = (chunk) => {
-      const lines = (rest + chunk).split('\n');
-      rest = lines.pop();
-      for (const line of lines) {
-        this.output.push(line);
-        this.listener?.(line);
-      }
-    };
-    this.process.stdout.on('data', take);
-    this.process.stderr.on('data', take);
+    this.output = '';
+    this.process.stdout.on('data', (chunk) => (this.output += chunk));
+    this.process.stderr.on('data', (chunk) => (this.output += chunk));
     this.base = `http://127.0.0.1:${port}`;
     for (let tries = 0; ; ++tries) {
       try {
         await fetch(`${this.base}/status`);
         return;
       } catch (error) {
-        if (tries > 100 || this.process.exitCode !== null) throw new Error(`WebKitWebDriver did not start: ${this.output.join('\n')}`);
+        if (tries > 100 || this.process.exitCode !== null) throw new Error(`WebKitWebDriver did not start: ${this.output}`);
         await new Promise((resolve) => setTimeout(resolve, 100));
       }
     }
@@ -108,20 +112,24 @@ class WebKit {
 
   async newSession({ width = 1280, height = 800 } = {}) {
     const session = await Session.create(this.base, {
-      'webkitgtk:browserOptions': {
-        binary: BROWSER,
-        args: ['--automation', '--enable-write-console-messages-to-stdout=true'],
-      },
+      'webkitgtk:browserOptions': { binary: path.join(__dirname, 'webkit-browser.py'), args: [] },
     });
-    await setViewport(session, width, height);
+    try {
+      await setViewport(session, width, height);
+    } catch (error) {
+      await session.close().catch(() => {});
+      throw error;
+    }
     return new WebKitSession(this, session);
   }
 
   async stop() {
-    if (!this.process || this.process.exitCode !== null) return;
-    const ended = new Promise((resolve) => this.process.once('exit', resolve));
-    this.process.kill();
-    await ended;
+    if (this.process && this.process.exitCode === null) {
+      const ended = new Promise((resolve) => this.process.once('exit', resolve));
+      this.process.kill();
+      await ended;
+    }
+    if (this.folder) fs.rmSync(this.folder, { recursive: true, force: true });
   }
 }
 
