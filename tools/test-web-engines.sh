@@ -23,7 +23,11 @@ site=$PWD/${RUTSCHBILD_WEB_BUILD:-build/web}/site
 engines=("$@")
 [ $# -gt 0 ] || engines=(firefox webkit)
 
-work=$(mktemp -d)
+# Everything the run makes (logs, sockets, browser profiles) in one folder of the build, gone
+# afterwards.
+mkdir -p build
+work=$(mktemp -d "$PWD/build/web-engines.XXXXXX")
+export TMPDIR=$work
 pulse_pid=
 runs=()
 source tools/xvfb.sh

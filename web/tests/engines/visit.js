@@ -131,6 +131,15 @@ const scenarios = [
         assert.deepEqual(await boardPositions(session), FIXED);
         await session.click('#tile9');
         await until(() => text(session, '#movesValue'), '1', 'a move offline');
+        // The other picture, never shown online, is there too.
+        await session.click('#previewButton');
+        const kinder = await session.screenshot('#board');
+        await session.execute(() => {
+          const list = document.getElementById('pictureList');
+          list.selectedIndex = [...list.options].findIndex((option) => option.text === 'Garten');
+          list.dispatchEvent(new Event('change', { bubbles: true }));
+        });
+        await until(async () => (await session.screenshot('#board')).equals(kinder), false, 'Garten shown offline');
         assert.deepEqual(server.refused.filter((p) => p !== '/sw.js'), [], 'asked of the network while offline');
       } finally {
         server.offline = false;
