@@ -144,7 +144,7 @@ async function setViewport(session, width, height) {
     outer = { width: outer.width + width - inner.width, height: outer.height + height - inner.height };
   }
   const inner = await session.execute(() => `${innerWidth} x ${innerHeight}`);
-  throw new Error(`MiniBrowser would not show the page at ${width} x ${height}, only ${inner}`);
+  throw new Error(`WebKit would not show the page at ${width} x ${height}, only ${inner}`);
 }
 
 module.exports = { WebKit };
