@@ -180,7 +180,8 @@ HRESULT BoardAccessible::get_accState(VARIANT child, VARIANT* state)
     std::optional<int> slot;
     if (!cleared(state))
         return E_POINTER;
-    if (const HRESULT found = lookUp(child, slot); found != S_OK)
+    const HRESULT found = isAlert(child) ? S_OK : lookUp(child, slot);
+    if (found != S_OK)
         return found;
     setChild(state, IsWindowVisible(board_->window_) ? 0 : STATE_SYSTEM_INVISIBLE);
     return S_OK;

@@ -40,7 +40,8 @@ void readPending()
                                              &raw, &child)))
             continue;
         const ComPointer<IAccessible> alert(raw);
-        if (roleOf(*alert, child.lVal) == ROLE_SYSTEM_ALERT)
+        if (roleOf(*alert, child.lVal) == ROLE_SYSTEM_ALERT &&
+            (stateOf(*alert, child.lVal) & STATE_SYSTEM_INVISIBLE) == 0)
             heard.push_back(nameOf(*alert, child.lVal));
     }
     pending.clear();
@@ -62,7 +63,7 @@ bool awaitAlerts(std::size_t before)
 {
     for (const ULONGLONG end = GetTickCount64() + 5000; pending.empty() && GetTickCount64() < end;)
         pumpFor(20);
-    pumpFor(200);
+    pumpFor(100);
     readPending();
     return heard.size() > before;
 }

@@ -77,6 +77,7 @@ TEST_F(Form1Accessibility, TheBoardIsAPaneOfTwelveTileButtons)
     // Past the places, the alerts that say what the game tells unasked; none has said anything.
     for (LONG id = 13; id <= 16; ++id) {
         EXPECT_EQ(roleOf(*pane, id), ROLE_SYSTEM_ALERT) << id;
+        EXPECT_EQ(stateOf(*pane, id), 0) << id;
         EXPECT_EQ(nameOf(*pane, id), L"") << id;
     }
     EXPECT_EQ(nameOf(*pane, 17), L"<error>");
