@@ -340,7 +340,7 @@ def check(program, scratch, log, started):
     rutschbild = start(started, [program], program_env, **quiet)
     reader = start(started, [sys.executable, __file__, "--read", str(rutschbild.pid)], env)
     try:
-        if reader.wait(40) != 0:
+        if reader.wait(60) != 0:
             raise Failure("the reader failed")
         status = rutschbild.wait(10)
     except subprocess.TimeoutExpired as timeout:
