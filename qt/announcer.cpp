@@ -26,27 +26,19 @@ Announcer::Announcer(QWidget* window) : QObject(window)
 
 void Announcer::announce(const QString& text)
 {
-    if (!turnPending_)
-        startTurn();
-    // Only a caller that says more than the notices hold without returning to the event loop
-    // (no press does) overwrites a sentence of its own turn.
     QLabel* notice = notices_[next_];
     next_ = (next_ + 1) % notices_.size();
-    // Hidden first, so that even a notice used again shows anew and is read; raised, so that the
-    // window lists its notices in the order they were said.
-    notice->hide();
     notice->setText(text);
+    // Raised, so that the window lists its notices in the order they were said.
     notice->raise();
-    notice->show();
-}
-
-void Announcer::startTurn()
-{
-    for (QLabel* notice : notices_)
-        notice->hide();
-    turnPending_ = true;
-    QMetaObject::invokeMethod(
-        this, [this] { turnPending_ = false; }, Qt::QueuedConnection);
+    // Never hidden: a screen reader speaks a notification for any change of its showing state,
+    // so a hidden one would be said once more. One shown already is shown anew.
+    if (notice->isHidden()) {
+        notice->show();
+    } else {
+        QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
 }
 
 #else

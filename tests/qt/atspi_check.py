@@ -142,10 +142,11 @@ def read(pid):
         lambda event: announced.append((event.source, event.source.name)),
         "object:property-change:accessible-name")
     # Notifications that appear: what Orca reads out unasked, asking for the text when it takes
-    # up the event, after the press has returned.
+    # up the event, after the press has returned. Orca speaks one that disappears too, so every
+    # change of showing counts.
     shown = []
     pyatspi.Registry.registerEventListener(
-        lambda event: event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION
+        lambda event: event.source.getRole() == pyatspi.ROLE_NOTIFICATION
         and shown.append(event.source.name),
         "object:state-changed:showing")
     heard = []
