@@ -25,3 +25,8 @@ WEB_PACKAGES=(emscripten cmake make python3)
 WEB_TEST_PACKAGES=(chromium)
 # The web page's announcements read through AT-SPI (tools/test-web-screen-reader.sh).
 WEB_SCREEN_READER_PACKAGES=(python3-pyatspi at-spi2-core dbus xvfb)
+# The same scenarios in the other two engines (tools/test-web-engines.sh): Debian's Firefox ESR,
+# driven by puppeteer-core over WebDriver BiDi, and a bare WebKitGTK window of our own (Python
+# with GObject introspection) through WebKitWebDriver, on a private Xvfb, with a private
+# PulseAudio null sink for their sound.
+WEB_ENGINE_PACKAGES=(firefox-esr webkit2gtk-driver gir1.2-webkit2-4.1 python3-gi xvfb pulseaudio)

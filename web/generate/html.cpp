@@ -31,9 +31,8 @@ const char* const kHead = R"(<!DOCTYPE html>
   <meta name="theme-color" content="#1f2a44">
   <link rel="stylesheet" href="style.css">
   <link rel="stylesheet" href="layout.css">
-  <script src="rutschbild.js" defer></script>
   <script src="main.js" defer></script>
-  <link rel="preload" href="rutschbild.wasm" as="fetch" type="application/wasm" crossorigin>
+  <script src="rutschbild.js" defer></script>
 )";
 
 // The tiles stand where the stylesheet puts them, in tile order; the grid over them reads the

@@ -1,5 +1,12 @@
 // Starts the game. Until its WebAssembly has loaded, the page already shows the picture.
+// The first deferred script: it starts the download of the WebAssembly itself and hands that very
+// download to the program once rutschbild.js has run too. A preload link would not do: WebKit does
+// not give a preloaded file to a script's fetch, and downloads it again.
 'use strict';
+
+// Double quotes: the build rewrites the name in quotes to the file's hashed name.
+const wasm = fetch("rutschbild.wasm");
+wasm.catch(() => {}); // a failed download is shown by the program's start below
 
 // The program runs for as long as the page: where it does not arrive, or ends because the page
 // arrived incomplete, a notice takes the place of a board that would not answer.
@@ -34,9 +41,30 @@ function handOver() {
   for (const press of early.splice(0)) press();
 }
 
-const program = typeof createRutschbild === 'function' ? createRutschbild({ quit: showLoadFailure }) : Promise.reject();
-// The program's main has run (it sets up every listener) before this promise settles.
-program.then(handOver, showLoadFailure);
+// The program compiles the WebAssembly while it still arrives; a download that fails or arrives
+// incomplete shows the notice, as a program that would not start does.
+function instantiateWasm(imports, receive) {
+  wasm
+    .then((response) => {
+      if (!response.ok) throw new Error(`${response.status}`);
+      // Compiling while downloading needs the right type; a host that sends another gets it
+      // compiled once complete.
+      if (response.headers.get('Content-Type')?.startsWith('application/wasm'))
+        return WebAssembly.instantiateStreaming(response, imports);
+      return response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports));
+    })
+    .then(({ instance, module }) => receive(instance, module), showLoadFailure);
+  return {};
+}
+
+function start() {
+  const program =
+    typeof createRutschbild === 'function' ? createRutschbild({ quit: showLoadFailure, instantiateWasm }) : Promise.reject();
+  // The program's main has run (it sets up every listener) before this promise settles.
+  program.then(handOver, showLoadFailure);
+}
+// Every deferred script has run once the document says it is loaded.
+document.addEventListener('DOMContentLoaded', start);
 // A click on a tile leaves the keyboard focus where it was: tiles answer the mouse only.
 document.getElementById('board').addEventListener('mousedown', (event) => event.preventDefault());
 // Keeps the site for offline visits, once the page itself has loaded: the worker then finds every
