@@ -9,6 +9,7 @@ import ctypes
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -30,6 +31,14 @@ DefaultModule dummy
 DefaultLanguage "de"
 LogLevel 3
 """
+
+# Orca's defaults, but for mouse review: Orca reads what the pointer rests on.
+ORCA_SETTINGS = {
+    "general": {},
+    "profiles": {"default": {"profile": ["Default", "default"], "enableMouseReview": True}},
+    "pronunciations": {},
+    "keybindings": {},
+}
 
 
 def plan(program):
@@ -87,8 +96,9 @@ class Speech:
 class Desk:
     """Use as a context manager; env is the environment for the programs put on the desk."""
 
-    def __init__(self, locales, screen="1280x1024x24"):
+    def __init__(self, locales, keep, screen="1280x1024x24"):
         self.locales = locales
+        self.keep = keep
         self.screen = screen
         self.started = []
 
@@ -108,6 +118,10 @@ class Desk:
 
     def __exit__(self, *exception):
         stop(self.started)
+        # What Orca said and did, and what the servers said, for a look after a failure.
+        if os.path.exists(os.path.join(self.scratch, "orca-debug.log")):
+            shutil.copyfile(os.path.join(self.scratch, "orca-debug.log"), self.keep + "-orca.log")
+        shutil.copyfile(self.log.name, self.keep + "-desk.log")
         self.log.close()
         self.scratch_dir.cleanup()
 
@@ -161,7 +175,10 @@ class Desk:
         until("speech-dispatcher", lambda: os.path.exists(socket))
 
         self.speech = Speech(os.path.join(self.scratch, "orca-debug.log"))
-        start(self.started, ["orca", "--replace", "--user-prefs", self._folder("orca"),
+        orca = self._folder("orca")
+        with open(os.path.join(orca, "user-settings.conf"), "w") as settings:
+            json.dump(ORCA_SETTINGS, settings)
+        start(self.started, ["orca", "--replace", "--user-prefs", orca,
                              "--debug-file", self.speech.path], env, **quiet)
         # Orca says that it runs once it listens.
         until("Orca's first words", lambda: self.speech.said_since_mark(), 20)

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The Qt window played to the win while Orca listens, and what Orca says on the way.
 
-Usage: qt_orca.py PROGRAM SPEECH_PLAN LOCALES
+Usage: qt_orca.py PROGRAM SPEECH_PLAN LOCALES KEEP
 
 On a desk of its own (desk.py) PROGRAM, the built rutschbild, runs on the private display with
 Qt's AT-SPI bridge on. A player process presses Start, a tile that cannot move, looks at the gap
@@ -67,15 +67,16 @@ def play(pid, speech_path, the_plan):
     press(blocked["name"])
     checks.require("a blocked press", blocked["said"])
 
-    # Mouse review: Orca reads what is under the pointer, here the empty place.
-    try:
-        gap = until("the gap in the window", lambda: named(the_plan["gap"]), 3, pump)
-        box = gap.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
-                        str(box.y + box.height // 2)], check=True)
-        checks.require("the gap", the_plan["gap"])
-    except Failure as failure:
-        checks.fail("the gap", str(failure))
+    # Mouse review: Orca reads what the pointer rests on, here the empty place. It lies beside the
+    # tile of the first move, as far off as that tile is wide or high.
+    first = the_plan["moves"][0]
+    box = named(first["name"]).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    to_row, to_column = divmod(first["to"], the_plan["columns"])
+    from_row, from_column = divmod(first["from"], the_plan["columns"])
+    columns, rows = to_column - from_column, to_row - from_row
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2 + columns * box.width),
+                    str(box.y + box.height // 2 + rows * box.height)], check=True)
+    checks.require("the gap", the_plan["gap"])
 
     for move in the_plan["moves"]:
         press(move["name"])
@@ -94,10 +95,10 @@ def main():
             sys.exit(f"qt_orca: {failure}")
         sys.exit(0 if passed else 1)
 
-    program, plan_program, locales = sys.argv[1:4]
+    program, plan_program, locales, keep = sys.argv[1:5]
     began = time.monotonic()
     the_plan = plan(plan_program)
-    with Desk(locales) as desk:
+    with Desk(locales, keep) as desk:
         plan_path = os.path.join(desk.scratch, "plan.json")
         with open(plan_path, "w") as plan_file:
             json.dump(the_plan, plan_file)

@@ -55,7 +55,7 @@ int main()
               << ", \"started\": " << quoted(kGameStartedText)
               << ", \"noGame\": " << quoted(kNoGameRunningText) << ", \"gap\": " << quoted(kGapName)
               << ", \"gapPressed\": " << quoted(kGapPressedText)
-              << ", \"gapSlot\": " << board[kHoleTile]
+              << ", \"gapSlot\": " << board[kHoleTile] << ", \"columns\": " << kColumns
               << ", \"complete\": " << quoted(kPictureCompleteText) << ",\n ";
     std::cout << "\"blocked\": ";
     printPress(blocked, board[blocked], board[blocked], tileDidNotMoveText(blocked));
