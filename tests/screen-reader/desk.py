@@ -15,7 +15,8 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "qt"))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "qt"))
 from atspi_check import Failure, name_owned, start, stop, until  # noqa: E402
 
 PR_SET_CHILD_SUBREAPER = 36
@@ -59,15 +60,15 @@ class Speech:
 
     def read(self):
         try:
-            with open(self.path, encoding="utf-8", errors="replace") as log:
+            with open(self.path, "rb") as log:
                 log.seek(self.offset)
-                text = log.read()
+                data = log.read()
         except FileNotFoundError:
             return
         # Only whole lines: the last one may still be written.
-        text = text[:text.rfind("\n") + 1]
-        self.offset += len(text.encode("utf-8", errors="replace"))
-        self.heard += [match.group(1) for match in SPEECH.finditer(text)]
+        data = data[:data.rfind(b"\n") + 1]
+        self.offset += len(data)
+        self.heard += SPEECH.findall(data.decode("utf-8", errors="replace"))
 
     def wait_for(self, sentence, seconds=5.0, pump=lambda: None):
         """Waits until Orca has said sentence after the mark, and moves the mark past it."""
@@ -178,7 +179,8 @@ class Desk:
         orca = self._folder("orca")
         with open(os.path.join(orca, "user-settings.conf"), "w") as settings:
             json.dump(ORCA_SETTINGS, settings)
-        start(self.started, ["orca", "--replace", "--user-prefs", orca,
+        start(self.started, ["/usr/bin/python3", os.path.join(HERE, "orca_launcher.py"),
+                             "--user-prefs", orca,
                              "--debug-file", self.speech.path], env, **quiet)
         # Orca says that it runs once it listens.
         until("Orca's first words", lambda: self.speech.said_since_mark(), 20)
