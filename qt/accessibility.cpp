@@ -1,4 +1,5 @@
 #include "accessibility.h"
+#include "board_group.h"
 #include "form1.h"
 #include "tile_image.h"
 
@@ -11,10 +12,22 @@ namespace {
 
 constexpr char kLabelRole[] = "rutschbildLabelRole";
 
-// A tile is a button: its press action is the tile's click, with all the rules of a click.
+BoardGroup* boardOf(const QWidget* window)
+{
+    return window->findChild<BoardGroup*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// A tile is a button: its press action is the tile's click, with all the rules of a click. It
+// belongs to the board's group, not to the window it is drawn on.
 class TileAccessible final : public QAccessibleWidget {
 public:
     explicit TileAccessible(TileImage* tile) : QAccessibleWidget(tile, QAccessible::Button) {}
+
+    QAccessibleInterface* parent() const override
+    {
+        BoardGroup* board = boardOf(widget()->parentWidget());
+        return board ? QAccessible::queryAccessibleInterface(board) : QAccessibleWidget::parent();
+    }
 
     QStringList actionNames() const override { return {pressAction()}; }
 
@@ -39,8 +52,9 @@ public:
     }
 };
 
-// The window leaves the controls hidden on screen out of its children too: tile 11 during a
-// game, the grid lines outside one, the notification until the picture is complete.
+// The window leaves the controls hidden on screen out of its children too: the grid lines
+// outside a game, the notifications until they are news. The board's group stands in for the
+// tiles, at the place of the first.
 class Form1Accessible final : public QAccessibleWidget {
 public:
     explicit Form1Accessible(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
@@ -49,7 +63,7 @@ public:
 
     QAccessibleInterface* child(int index) const override
     {
-        const QList<QWidget*> children = shownChildren();
+        const QList<QObject*> children = shownChildren();
         return index >= 0 && index < children.size()
                    ? QAccessible::queryAccessibleInterface(children[index])
                    : nullptr;
@@ -61,10 +75,16 @@ public:
     }
 
 private:
-    QList<QWidget*> shownChildren() const
+    QList<QObject*> shownChildren() const
     {
-        QList<QWidget*> shown;
+        QList<QObject*> shown;
+        BoardGroup* board = boardOf(widget());
         for (QObject* child : widget()->children()) {
+            if (qobject_cast<TileImage*>(child)) {
+                if (board && !shown.contains(board))
+                    shown.append(board);
+                continue;
+            }
             auto* control = qobject_cast<QWidget*>(child);
             if (control && !control->isWindow() && !control->isHidden())
                 shown.append(control);
@@ -82,7 +102,7 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
                                    static_cast<QAccessible::Role>(role.toInt()));
     if (className == QLatin1String("rutschbild::qt::Form1"))
         return new Form1Accessible(static_cast<QWidget*>(object));
-    return nullptr;
+    return boardAccessibleFor(className, object);
 }
 
 } // namespace

@@ -6,9 +6,10 @@ class QLabel;
 
 namespace rutschbild::qt {
 
-// Makes screen readers and automation tools see Form1 as a player sees it: each tile a button
-// named after its piece that a press action clicks, hidden tiles left out. Installed once per
-// program; harmless to call again.
+// Makes screen readers and automation tools see Form1 as a player sees it: the board a group of
+// its tiles in board order with the gap among them while a game runs, each tile a button named
+// after its piece that a press action clicks, hidden tiles left out. Installed once per program;
+// harmless to call again.
 void installAccessibleInterfaces();
 
 // Gives a label this role, and its text as its name also while empty: a value label (StaticText)

@@ -2,6 +2,8 @@
 #include "form1.h"
 #include "accessibility.h"
 #include "accessible_text.h"
+#include "announcer.h"
+#include "board_group.h"
 #include "board_lines.h"
 #include "convert.h"
 #include "failure_texts.h"
@@ -99,11 +101,17 @@ void Form1::connectEvents()
 // The tile's new place goes to screen readers too; they hear of the change.
 void Form1::placeTile(int tile, int slot, int top, int left)
 {
+    tiles_[tile]->setSlot(slot);
     tiles_[tile]->move(pixels(left), pixels(top));
     tiles_[tile]->setAccessibleDescription(toQString(placeDescription(slot)));
+    board_->update();
 }
 
-void Form1::setHoleTileVisible(bool visible) { tiles_[kHoleTile]->setVisible(visible); }
+void Form1::setHoleTileVisible(bool visible)
+{
+    tiles_[kHoleTile]->setVisible(visible);
+    board_->update();
+}
 
 void Form1::setPictureListEnabled(bool enabled)
 {
@@ -112,12 +120,10 @@ void Form1::setPictureListEnabled(bool enabled)
 
 void Form1::setPlayClockRunning(bool running)
 {
-    if (running) {
-        announcer_->hide(); // the last game's news is old now
+    if (running)
         playClock_->start();
-    } else {
+    else
         playClock_->stop();
-    }
 }
 
 void Form1::setGridLinesVisible(bool visible)
@@ -143,12 +149,18 @@ void Form1::setPlayTimeText(const std::string& text)
 
 void Form1::beep() { beeper_.beep(); }
 
-// Showing a notification is what screen readers on Linux read out unasked.
-void Form1::pictureComplete()
+void Form1::pictureComplete() { announcer_->announce(toQString(kPictureCompleteText)); }
+
+void Form1::gameStarted() { announcer_->announce(toQString(kGameStartedText)); }
+
+void Form1::tileMoved(int tile, int slot)
 {
-    announcer_->setText(toQString(kPictureCompleteText));
-    announcer_->show();
+    announcer_->announce(toQString(tileMovedText(tile, slot)));
 }
+
+void Form1::tileDidNotMove(int tile) { announcer_->announce(toQString(tileDidNotMoveText(tile))); }
+
+void Form1::tilePressedWithoutGame(int) { announcer_->announce(toQString(kNoGameRunningText)); }
 
 void Form1::addListItem(const std::string& text)
 {

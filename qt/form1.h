@@ -14,7 +14,9 @@ class QTimer;
 
 namespace rutschbild::qt {
 
+class Announcer;
 class Beeper;
+class BoardGroup;
 class BoardLine;
 class TileImage;
 
@@ -53,6 +55,10 @@ private:
     void setPlayTimeText(const std::string& text) override;
     void beep() override;
     void pictureComplete() override;
+    void gameStarted() override;
+    void tileMoved(int tile, int slot) override;
+    void tileDidNotMove(int tile) override;
+    void tilePressedWithoutGame(int tile) override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override;
@@ -62,7 +68,8 @@ private:
     std::array<TileImage*, kTiles> tiles_{};
     std::array<BoardLine*, layout::kGridLineCount> gridLines_{};
     std::array<QWidget*, layout::kControls.size()> controls_{}; // by ControlId
-    QLabel* announcer_ = nullptr;
+    BoardGroup* board_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QTimer* playClock_ = nullptr;
 
     std::unique_ptr<Beeper> ownBeeper_;

@@ -1,5 +1,7 @@
 // Builds the controls of Form1 from the layout's table, in their stacking and tab order.
 #include "accessibility.h"
+#include "announcer.h"
+#include "board_group.h"
 #include "board_lines.h"
 #include "convert.h"
 #include "form1.h"
@@ -100,13 +102,7 @@ void Form1::createControls()
             widget<QLabel>(control.caption)->setBuddy(widget(control.id));
     widget<QRadioButton>(layout::kStartModeOptions[0])->setChecked(true);
 
-    // Told only when the picture is complete: no size, so nothing of it shows on screen.
-    announcer_ = new QLabel;
-    markLabel(announcer_, QAccessible::Notification);
-    announcer_->setParent(this);
-    announcer_->setObjectName(QStringLiteral("pictureCompleteNotice"));
-    announcer_->setGeometry(0, 0, 0, 0);
-    announcer_->hide();
+    announcer_ = new Announcer(this);
 
     playClock_ = new QTimer(this);
     playClock_->setObjectName(QStringLiteral("playClock"));
@@ -161,6 +157,7 @@ void Form1::createBoard()
         tiles_[i] = new TileImage(i, this);
         tiles_[i]->setGeometry(pixels(layout::slotBox(i)));
     }
+    board_ = new BoardGroup(tiles_, this);
     for (int i = 0; i < layout::kGridLineCount; ++i) {
         gridLines_[i] = new BoardLine(linePixels(layout::gridLine(i)), this);
         gridLines_[i]->setObjectName(QStringLiteral("gridLine%1").arg(i));

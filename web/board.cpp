@@ -17,7 +17,7 @@ const std::string kLabel = "aria-label";
 } // namespace
 
 // The page comes with every tile at home, each cell owning its own.
-Board::Board() : grid_(dom::element("cells"))
+Board::Board() : board_(dom::element("board"))
 {
     for (int i = 0; i < kTiles; ++i) {
         tiles_.push_back(dom::element("tile" + std::to_string(i)));
@@ -80,10 +80,14 @@ void Board::setTilesEnabled(bool enabled)
                         std::string(enabled ? "false" : "true"));
 }
 
-bool Board::keyPressed(const std::string& key)
+Board::KeyUse Board::keyPressed(const std::string& key, const val& focused)
 {
-    int row = rowOf(focusedCell_);
-    int column = columnOf(focusedCell_);
+    const int current = slotOf(focused);
+    if (current < 0)
+        return KeyUse::none;
+    cellFocused(current);
+    int row = rowOf(current);
+    int column = columnOf(current);
     if (key == "ArrowUp")
         row = std::max(row - 1, 0);
     else if (key == "ArrowDown")
@@ -94,17 +98,29 @@ bool Board::keyPressed(const std::string& key)
         column = std::min(column + 1, kColumns - 1);
     else if (key == " " || key == "Enter") {
         // Through the tile's own click, so the key does all a click does, the sound included.
-        const int tile = tileInCell_[focusedCell_];
-        if (tile >= 0)
-            tiles_[tile].call<void>("click");
-        return true;
+        const int tile = tileInCell_[current];
+        if (tile < 0)
+            return KeyUse::gapPressed;
+        tiles_[tile].call<void>("click");
+        return KeyUse::used;
     } else {
-        return false;
+        return KeyUse::none;
     }
     const int slot = slotAt(row, column);
     cellFocused(slot);
     cells_[slot].call<void>("focus");
-    return true;
+    return KeyUse::used;
+}
+
+int Board::slotOf(const val& element) const
+{
+    for (int i = 0; i < kTiles; ++i) {
+        if (element.strictlyEquals(cells_[i]))
+            return i;
+        if (element.strictlyEquals(tiles_[i]))
+            return slotOf_[i];
+    }
+    return -1;
 }
 
 void Board::cellFocused(int slot)

@@ -19,8 +19,8 @@ class Board {
 public:
     Board();
 
+    const emscripten::val& element() const { return board_; }
     const emscripten::val& tile(int tile) const { return tiles_[tile]; }
-    const emscripten::val& grid() const { return grid_; }
     const emscripten::val& cell(int slot) const { return cells_[slot]; }
 
     void placeTile(int tile, int slot, int top, int left);
@@ -30,18 +30,25 @@ public:
     // Tiles are unavailable (aria-disabled) while no game runs.
     void setTilesEnabled(bool enabled);
 
-    // A key on the grid: the arrows move the focus from cell to cell, without wrapping; Space and
-    // Enter press the tile in the focused cell as a click does. True where the key was used.
-    bool keyPressed(const std::string& key);
-    // The cell that has the focus, however it got it, is the grid's one stop in the tab order.
+    enum class KeyUse { none, used, gapPressed };
+    // A key on the board, on whatever has the focus there: a cell, or a tile button that a screen
+    // reader's browse mode focused. Either way the current cell is the one the focus is in. The
+    // arrows move the focus from cell to cell, without wrapping; Space and Enter press the tile in
+    // the current cell as a click does, or say that it is the gap.
+    KeyUse keyPressed(const std::string& key, const emscripten::val& focused);
+    // The cell that has the focus, however it got it, is the grid's one stop in the tab order;
+    // so is the cell of a focused tile.
     void cellFocused(int slot);
+    void tileFocused(int tile) { cellFocused(slotOf_[tile]); }
 
 private:
     void showInCell(int slot);
+    // The slot of a cell, or the one a tile stands in; -1 for anything else.
+    int slotOf(const emscripten::val& element) const;
 
     std::vector<emscripten::val> tiles_;
     std::vector<emscripten::val> gridLines_;
-    emscripten::val grid_;
+    emscripten::val board_;
     std::vector<emscripten::val> cells_;
     std::array<int, kTiles> slotOf_{};     // by tile, as last placed
     std::array<bool, kTiles> visible_{};   // by tile

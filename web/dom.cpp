@@ -39,6 +39,12 @@ EM_JS(double, setActionInterval, (int milliseconds, void* action), {
 });
 
 EM_JS(void, clearActionInterval, (double id), { clearInterval(id); });
+
+EM_JS(double, setActionTimeout, (int milliseconds, void* action), {
+    return setTimeout(function() { _rutschbildRunAction(action); }, milliseconds);
+});
+
+EM_JS(void, clearActionTimeout, (double id), { clearTimeout(id); });
 // clang-format on
 
 } // namespace
@@ -89,6 +95,27 @@ void Interval::stop()
 {
     if (id_ != 0)
         clearActionInterval(id_);
+    id_ = 0;
+}
+
+Timeout::Timeout(int milliseconds, std::function<void()> action)
+    : milliseconds_(milliseconds), action_(std::move(action)), run_([this] {
+          id_ = 0;
+          action_();
+      })
+{
+}
+
+void Timeout::start()
+{
+    stop();
+    id_ = setActionTimeout(milliseconds_, &run_);
+}
+
+void Timeout::stop()
+{
+    if (id_ != 0)
+        clearActionTimeout(id_);
     id_ = 0;
 }
 

@@ -58,4 +58,22 @@ private:
     double id_ = 0;
 };
 
+// A browser timeout that runs its action once, a while after start; a pending one starts afresh.
+class Timeout {
+public:
+    Timeout(int milliseconds, std::function<void()> action);
+    ~Timeout() { stop(); }
+    Timeout(const Timeout&) = delete;
+    Timeout& operator=(const Timeout&) = delete;
+
+    void start();
+    void stop();
+
+private:
+    int milliseconds_;
+    std::function<void()> action_;
+    std::function<void()> run_; // what the browser calls: forgets the ID, then the action
+    double id_ = 0;             // as Interval's
+};
+
 } // namespace rutschbild::web::dom

@@ -20,6 +20,8 @@ Form1::Form1(const Clock& clock)
     : form1_(dom::element("Form1")), pictureList_(element(ControlId::pictureList)),
       announce_(dom::element("announce")), farewell_(dom::element("farewell")),
       playClock_(layout::kPlayClockIntervalMilliseconds, [this] { control_.playClockTicked(); }),
+      announcementDelay_(kAnnouncementDelayMilliseconds,
+                         [this] { dom::setText(announce_, pendingAnnouncement_); }),
       control_(*this, clock)
 {
     connectEvents();
@@ -46,17 +48,25 @@ void Form1::connectEvents()
     // double click lands on whatever stands there by then.
     for (int i = 0; i < kTiles; ++i)
         listeners_.listen(board_.tile(i), "click", [this, i] { control_.tileClicked(i); });
-    // The keyboard's way onto the board; keys with Ctrl, Alt or Meta stay the browser's.
-    listeners_.listenToEvent(board_.grid(), "keydown", [this](const val& event) {
+    // The keyboard's way onto the board, from a cell or from a tile; keys with Ctrl, Alt or Meta
+    // stay the browser's. A tile's own Space and Enter are cancelled with the key, so a press
+    // clicks once.
+    listeners_.listenToEvent(board_.element(), "keydown", [this](const val& event) {
         for (const char* modifier : {"altKey", "ctrlKey", "metaKey"}) {
             if (event[modifier].as<bool>())
                 return;
         }
-        if (board_.keyPressed(event["key"].as<std::string>()))
+        const Board::KeyUse use =
+            board_.keyPressed(event["key"].as<std::string>(), event["target"]);
+        if (use == Board::KeyUse::gapPressed)
+            announce(std::string(kGapPressedText));
+        if (use != Board::KeyUse::none)
             event.call<void>("preventDefault");
     });
-    for (int slot = 0; slot < kTiles; ++slot)
-        listeners_.listen(board_.cell(slot), "focus", [this, slot] { board_.cellFocused(slot); });
+    for (int i = 0; i < kTiles; ++i) {
+        listeners_.listen(board_.cell(i), "focus", [this, i] { board_.cellFocused(i); });
+        listeners_.listen(board_.tile(i), "focus", [this, i] { board_.tileFocused(i); });
+    }
     // A new choice, by mouse, touch or arrow key, is the list's Click.
     listeners_.listen(pictureList_, "change", [this] { control_.pictureListClicked(); });
     listeners_.listen(dom::element("restart"), "click",
@@ -83,8 +93,19 @@ void Form1::setPlayTimeText(const std::string& text)
 }
 
 // The polite live region: a screen reader says it once it has finished what it was saying. One
-// sentence at a time; the win's replaces the last move's.
-void Form1::announce(const std::string& text) { dom::setText(announce_, text); }
+// sentence at a time; the win's replaces the last move's. Chromium tells a screen reader only
+// what differs between two of its accessibility trees, which it builds at most every 150 ms: a
+// sentence written over itself would differ in nothing, and one written over another only in its
+// changed words. So the region is emptied first and the sentence written once a tree has seen it
+// empty; then each sentence is said whole, the same one twice included.
+void Form1::announce(const std::string& text)
+{
+    dom::setText(announce_, "");
+    pendingAnnouncement_ = text;
+    announcementDelay_.start();
+}
+
+void Form1::tilePressedWithoutGame(int /*tile*/) { announce(std::string(kNoGameRunningText)); }
 
 void Form1::pictureComplete() { announce(std::string(kPictureCompleteText)); }
 

@@ -8,6 +8,8 @@
 
 #include <emscripten/val.h>
 
+#include <string>
+
 namespace rutschbild::web {
 
 // The one window of the game as the page's #Form1. It turns the page's events into the handlers
@@ -36,6 +38,7 @@ private:
     void gameEnded() override { board_.setTilesEnabled(false); }
     void tileMoved(int tile, int slot) override;
     void tileDidNotMove(int tile) override;
+    void tilePressedWithoutGame(int tile) override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override
@@ -51,6 +54,10 @@ private:
     emscripten::val announce_; // what a screen reader tells after a press, Start and the win
     emscripten::val farewell_;
     dom::Interval playClock_;
+    // Longer than Chromium's 150 ms between two accessibility trees (announce).
+    static constexpr int kAnnouncementDelayMilliseconds = 200;
+    std::string pendingAnnouncement_;
+    dom::Timeout announcementDelay_;
     WebAudioBeeper beeper_;
     dom::EventListeners listeners_;
     GameControl control_;

@@ -8,8 +8,12 @@ bus with its registry. On it, PROGRAM (the built rutschbild) is started on the x
 Qt's AT-SPI bridge on, and a reader process reads the window's accessible tree, presses "Start" and
 "Bildteil 10" through their actions and checks that the value labels read as their values,
 labelled by their captions, and that the new move count is announced. It then completes the
-picture, which must show a notification that says so. "Tschüss" must then end the program with
-status 0. Everything started is stopped again by its process id.
+picture. Every sentence a screen reader hears unasked comes as a notification that appears, read
+once the press has returned, as Orca reads it: a press before Start, Start, a press on a tile
+that cannot move, each move and the win, each once and in order, the last move's and the win's
+two apart though one press raised both. The board is a group of its tiles in board order, with
+the gap among them while a game runs. "Tschüss" must then end the program with status 0.
+Everything started is stopped again by its process id.
 
 Debian's python3-pyatspi is built for the system Python, hence /usr/bin/python3.
 """
@@ -33,6 +37,19 @@ PLAY_TIME = re.compile(r"\d+ : \d{1,2}")
 SOLUTION = [9, 1, 11, 5, 8, 11, 4, 6, 1, 9, 10, 7, 11, 4, 6, 1, 9, 6, 5, 2, 1, 5, 6, 10, 7, 11, 4,
             8, 3, 4, 8, 7, 11]
 COMPLETE = "Das Bild ist vollständig."
+NO_GAME = "Kein Spiel läuft, bitte erst Start drücken."
+STARTED = "Neues Spiel."
+GAP = "Lücke"
+# The fixed start row by row, tiles counted from 1: 2 11 5 3 / 4 1 8 7 / 6 9 10 gap.
+FIXED_START = [2, 11, 5, 3, 4, 1, 8, 7, 6, 9, 10, None]
+
+
+def moved(tile, slot):
+    return f"Bildteil {tile} nach Reihe {slot // 4 + 1}, Spalte {slot % 4 + 1}."
+
+
+def names(board):
+    return [f"Bildteil {tile}" if tile else GAP for tile in board]
 
 
 class Failure(Exception):
@@ -124,16 +141,62 @@ def read(pid):
     pyatspi.Registry.registerEventListener(
         lambda event: announced.append((event.source, event.source.name)),
         "object:property-change:accessible-name")
-    # Notifications that appear: what Orca reads out unasked.
+    # Notifications that appear: what Orca reads out unasked, asking for the text when it takes
+    # up the event, after the press has returned.
     shown = []
     pyatspi.Registry.registerEventListener(
-        lambda event: event.detail1 and shown.append((event.source.getRole(), event.source.name)),
+        lambda event: event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION
+        and shown.append(event.source.name),
         "object:state-changed:showing")
+    heard = []
+
+    def hear(*sentences):
+        """Waits for the next notifications; they must say these sentences, in this order."""
+        until(" then ".join(sentences),
+              lambda: len(shown) >= len(heard) + len(sentences), pump=pump)
+        new = shown[len(heard):]
+        if new != list(sentences):
+            raise Failure(f"heard {new}, not {list(sentences)}")
+        heard.extend(new)
+
+    def board():
+        groups = [node for node in descendants(form) if node.name == "Bild"]
+        if len(groups) != 1:
+            raise Failure(f"{len(groups)} objects named Bild, not one board")
+        return groups[0]
+
+    def board_is(expected):
+        """The board's children, in board order, as the names of the tiles and the gap."""
+        found = [child.name for child in board()]
+        if found != expected:
+            raise Failure(f"the board lists {found}")
+        return True
+
+    until("board of twelve tiles in their order",
+          lambda: board_is([f"Bildteil {tile}" for tile in range(1, 13)]), pump=pump)
+    press(pyatspi.ROLE_PUSH_BUTTON, "Bildteil 10")
+    hear(NO_GAME)
+    print(f"before Start: {NO_GAME}")
 
     press(pyatspi.ROLE_PUSH_BUTTON, "Start")
+    hear(STARTED)
     start_time = until("start time", lambda: TIME.fullmatch(value_of("Startzeit:")), pump=pump)
-    print(f"Startzeit: {start_time.group()}")
+    print(f"Startzeit: {start_time.group()}, {STARTED}")
+    position = list(FIXED_START)
+    until("board in the fixed start with the gap", lambda: board_is(names(position)), pump=pump)
+    gap = find(pyatspi.ROLE_LABEL, GAP)
+    if gap.description != "Reihe 3, Spalte 4" or gap.getState().contains(pyatspi.STATE_FOCUSABLE):
+        raise Failure(f"the gap reads {gap.description!r}, focusable: "
+                      f"{gap.getState().contains(pyatspi.STATE_FOCUSABLE)}")
+    if any(node.getState().contains(pyatspi.STATE_FOCUSABLE) for node in board()):
+        raise Failure("a tile takes the keyboard focus")
+    print(f"board: {' '.join(names(position))}")
+    press(pyatspi.ROLE_PUSH_BUTTON, "Bildteil 1")
+    hear("Bildteil 1 liegt nicht neben der Lücke.")
     press(pyatspi.ROLE_PUSH_BUTTON, "Bildteil 10")
+    hear(moved(10, 11))
+    position[10:12] = [None, 10]
+    until("the gap where tile 10 was", lambda: board_is(names(position)), pump=pump)
     until("move count 1 beside Bewegungen:", lambda: value_of("Bewegungen:") == "1", pump=pump)
     ones = [node for node in labels() if node.name == "1"]
     if len(ones) != 1:
@@ -150,11 +213,23 @@ def read(pid):
 
     tiles = {node.name: node.queryAction() for node in descendants(form)
              if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.startswith("Bildteil ")}
-    for tile in SOLUTION:
+    # One press at a time, each heard before the next, as a player listens.
+    for count, tile in enumerate(SOLUTION, 1):
         tiles[f"Bildteil {tile}"].doAction(0)
-    until("notification " + COMPLETE,
-          lambda: (pyatspi.ROLE_NOTIFICATION, COMPLETE) in shown, pump=pump)
-    print(f"{COMPLETE} shown as a notification")
+        hole = position.index(None)
+        position[position.index(tile)], position[hole] = None, tile
+        if count == len(SOLUTION):
+            hear(moved(tile, hole), COMPLETE)
+        else:
+            hear(moved(tile, hole))
+    print(f"{len(SOLUTION)} moves heard one by one, the last with {COMPLETE}")
+    until("board of twelve tiles after the win",
+          lambda: board_is([f"Bildteil {tile}" for tile in range(1, 13)]), pump=pump)
+    time.sleep(0.5)
+    pump()
+    if len(shown) != len(heard):
+        raise Failure(f"heard more: {shown[len(heard):]}")
+    print(f"{len(heard)} sentences, each once and in order; no gap after the win")
 
     try:
         press(pyatspi.ROLE_PUSH_BUTTON, "Tschüss")

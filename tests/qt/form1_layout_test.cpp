@@ -186,7 +186,9 @@ TEST_F(Form1Layout, StackingOrderFromBottomToTop)
              << "previewButton"
              << "startButton"
              << "quitButton"
-             << "pictureCompleteNotice";
+             << "notice0"
+             << "notice1"
+             << "notice2";
     QStringList stacked;
     for (QObject* child : form.children())
         if (child->isWidgetType())

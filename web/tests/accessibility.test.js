@@ -195,3 +195,70 @@ test('a game won by pressing tiles found in the grid in board order, every press
   expect(announcements.at(-1)).toBe('Neues Spiel.');
   expect(announcements.filter((text) => /vollständig/.test(text))).toHaveLength(1);
 });
+
+// Every text the live region holds, in order, with how long it held it (the last for as long as
+// the test ran on). Install after the page has loaded.
+async function watchAnnouncements(page) {
+  await page.evaluate(() => {
+    const region = document.getElementById('announce');
+    const states = (window.announceStates = [{ text: region.textContent, since: performance.now() }]);
+    new MutationObserver(() => {
+      if (region.textContent !== states.at(-1).text) states.push({ text: region.textContent, since: performance.now() });
+    }).observe(region, { childList: true, characterData: true, subtree: true });
+  });
+  return async () => page.evaluate(() => window.announceStates.map((state, i, all) => ({
+    text: state.text,
+    lasted: (all[i + 1]?.since ?? performance.now()) - state.since,
+  })));
+}
+
+const BLOCKED = 'Bildteil 1 liegt nicht neben der Lücke.';
+
+test('a sentence said again is heard again: the region is empty long enough between the two', async ({ page }) => {
+  const tree = await accessibilityTree(page);
+  await page.getByRole('button', { name: 'Start' }).click();
+  await expect(page.locator('#announce')).toHaveText('Neues Spiel.');
+  const states = await watchAnnouncements(page);
+  const tile1 = (await tree.find('button', 'Bildteil 1'))[0];
+  await tree.press(tile1);
+  await expect(page.locator('#announce')).toHaveText(BLOCKED);
+  await tree.press(tile1);
+  await expect.poll(async () => (await states()).map((s) => s.text)).toEqual(['Neues Spiel.', '', BLOCKED, '', BLOCKED]);
+  // Chromium hands a screen reader the difference between two of its accessibility trees, built
+  // at most every 150 ms: the empty region must be in one of them, or the sentence is the same
+  // as before and nothing is said.
+  for (const state of (await states()).filter((s) => s.text === ''))
+    expect(state.lasted).toBeGreaterThanOrEqual(150);
+  // What the tree holds in the end: the sentence once, in the polite region.
+  const region = await tree.of('#announce');
+  expect(region.live).toBe('polite');
+  await expect(page.locator('#announce')).toHaveText(BLOCKED);
+});
+
+test('a press that does nothing says why: a tile before Start, Space or Enter on the gap', async ({ page }) => {
+  const tree = await accessibilityTree(page);
+  const states = await watchAnnouncements(page);
+  const said = async () => (await states()).map((s) => s.text).filter(Boolean);
+
+  await tree.press((await tree.find('button', 'Bildteil 3'))[0]);
+  await expect.poll(said).toEqual(['Kein Spiel läuft, bitte erst Start drücken.']);
+  expect(await boardPositions(page)).toEqual(HOME);
+  await expect(page.locator('#movesValue')).toHaveText('');
+
+  await page.getByRole('button', { name: 'Start' }).click();
+  await expect(page.locator('#announce')).toHaveText('Neues Spiel.');
+  await page.locator('#cell11').focus(); // the gap in the fixed start
+  await page.keyboard.press('Space');
+  await expect.poll(said).toHaveLength(3);
+  await page.keyboard.press('Enter');
+  await expect.poll(said).toEqual(['Kein Spiel läuft, bitte erst Start drücken.', 'Neues Spiel.',
+    'Die Lücke selbst lässt sich nicht schieben.', 'Die Lücke selbst lässt sich nicht schieben.']);
+  expect(await boardPositions(page)).toEqual(FIXED);
+  await expect(page.locator('#movesValue')).toHaveText('');
+
+  // Once Vorschau has ended the game, a tile says again that none runs.
+  await page.getByRole('button', { name: 'Vorschau' }).click();
+  await page.locator('#cell0').focus();
+  await page.keyboard.press('Enter');
+  await expect.poll(async () => (await said()).at(-1)).toBe('Kein Spiel läuft, bitte erst Start drücken.');
+});

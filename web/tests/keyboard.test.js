@@ -180,3 +180,30 @@ test('the focus ring shows in forced colours too', async ({ page }) => {
   });
   expect(ring).toEqual(['solid', '4px', highlight]);
 });
+
+// A screen reader's browse mode may put the focus on a tile's button rather than on a cell.
+test('keys work on a tile button that has the focus, its cell the current one', async ({ page }) => {
+  await page.getByRole('button', { name: 'Start' }).click();
+  // Tile 7 stands in slot 7: the arrows go from there, and Tab comes back to that cell.
+  await tile(page, 6).focus();
+  await expect(page.locator('[role=gridcell][tabindex="0"]')).toHaveId('cell7');
+  await page.keyboard.press('ArrowLeft');
+  expect(await focusedCell(page)).toBe(6);
+
+  // Space and Enter press the focused tile once, whatever the browser makes of them on a button.
+  await tile(page, 9).focus(); // slot 10, beside the gap
+  await page.keyboard.press('Enter');
+  await expect(page.locator('#movesValue')).toHaveText('1');
+  expect(await boardPositions(page)).toEqual([5, 0, 3, 4, 2, 8, 7, 6, 9, 11, 1, 10]);
+  expect(await focused(page)).toBe('tile9');
+  // The focus went along with the tile: the arrows now start from slot 11.
+  await page.keyboard.press('ArrowUp');
+  expect(await focusedCell(page)).toBe(7);
+  await tile(page, 9).focus();
+  await page.keyboard.press('Space');
+  await expect(page.locator('#movesValue')).toHaveText('2');
+  expect(await boardPositions(page)).toEqual(FIXED);
+  // Nothing scrolled, and the keys never left the board.
+  expect(await page.evaluate(() => [scrollX, scrollY])).toEqual([0, 0]);
+  expect(await focused(page)).toBe('tile9');
+});

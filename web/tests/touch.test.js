@@ -2,6 +2,7 @@
 // whole game played with taps.
 const { test, expect, FIXED, HOME, openGame, tile, boardPositions } = require('./support/game');
 const { solve } = require('./support/solver');
+const { SCREENS, expectAllAtAGlance } = require('./support/touch-screen');
 
 // Everything a player reads or touches.
 const CONTROLS = [
@@ -15,12 +16,14 @@ const TARGETS = [
   ...[...Array(12).keys()].map((i) => `#tile${i}`),
 ];
 
-for (const viewport of [{ width: 390, height: 844 }, { width: 844, height: 390 }]) {
+for (const { viewport, floor } of SCREENS.filter((screen) => screen.kind === 'phone')) {
   test.describe(`touch screen ${viewport.width} x ${viewport.height}`, () => {
     test.use({ viewport, hasTouch: true, isMobile: true, deviceScaleFactor: 3 });
 
     test('everything is in reach: no sideways scrolling, targets of 44 x 44 at least', async ({ page }) => {
       await openGame(page);
+      const seen = await expectAllAtAGlance(page, floor);
+      test.info().annotations.push({ type: 'board', description: `${Math.round(seen.width)} x ${Math.round(seen.height)}` });
       const sizes = await page.evaluate(() => ({
         scrollWidth: document.documentElement.scrollWidth,
         scrollHeight: document.documentElement.scrollHeight,
