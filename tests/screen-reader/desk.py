@@ -33,10 +33,12 @@ DefaultLanguage "de"
 LogLevel 3
 """
 
-# Orca's defaults, but for mouse review: Orca reads what the pointer rests on.
+# Orca's defaults, but for mouse review (Orca reads what the pointer rests on) and without the
+# names of the keys pressed: what Orca says after a key is then what the key did.
 ORCA_SETTINGS = {
     "general": {},
-    "profiles": {"default": {"profile": ["Default", "default"], "enableMouseReview": True}},
+    "profiles": {"default": {"profile": ["Default", "default"], "enableMouseReview": True,
+                             "enableKeyEcho": False}},
     "pronunciations": {},
     "keybindings": {},
 }

@@ -27,23 +27,46 @@ MOVES_IN_BROWSE_MODE = 3
 
 
 class Keyboard:
-    def __init__(self, env, columns):
+    """Keys as a player presses them: one at a time, and after a key that moves the focus, a wait
+    for Orca to say where it went. Orca keeps its own idea of the focus, from events that may
+    come late on a busy machine: an arrow pressed before it has caught up with a Tab would be
+    taken for its own browse-mode command."""
+
+    def __init__(self, env, speech, columns):
         self.env = env
+        self.speech = speech
         self.columns = columns
         self.cell = 0  # the focused cell of the board
 
     def press(self, *keys):
-        subprocess.run(["xdotool", "key", "--delay", "80", *keys], env=self.env, check=True)
+        for key in keys:
+            self.speech.read()
+            heard = len(self.speech.heard)
+            subprocess.run(["xdotool", "key", key], env=self.env, check=True)
+            if key in ("space", "Return"):
+                continue
+            # Orca may say a new place in several parts: until it has been quiet for a moment.
+            began = quiet_since = time.monotonic()
+            while time.monotonic() < began + 3:
+                time.sleep(0.05)
+                self.speech.read()
+                if len(self.speech.heard) != heard:
+                    heard, quiet_since = len(self.speech.heard), time.monotonic()
+                elif quiet_since > began and time.monotonic() > quiet_since + 0.3:
+                    break
 
     def walk(self, to):
         """Arrow keys from the focused cell to another, along the row first."""
-        keys = []
-        column, row = divmod(self.cell, self.columns)[::-1]
+        row, column = divmod(self.cell, self.columns)
         to_row, to_column = divmod(to, self.columns)
-        keys += ["Right" if to_column > column else "Left"] * abs(to_column - column)
-        keys += ["Down" if to_row > row else "Up"] * abs(to_row - row)
-        if keys:
-            self.press(*keys)
+        self.press(*["Right" if to_column > column else "Left"] * abs(to_column - column),
+                   *["Down" if to_row > row else "Up"] * abs(to_row - row))
+        self.cell = to
+
+    def read_to(self, to):
+        """In browse mode the arrows are Orca's: left and right go from cell to cell in reading
+        order (up and down would go by lines of text)."""
+        self.press(*["Right" if to > self.cell else "Left"] * abs(to - self.cell))
         self.cell = to
 
 
@@ -111,7 +134,7 @@ def play(env, speech, the_plan):
 
     Atspi.set_timeout(5000, 15000)
     checks = Checks(speech)
-    keyboard = Keyboard(env, the_plan["columns"])
+    keyboard = Keyboard(env, speech, the_plan["columns"])
     start_button = until("the page in Chromium on the accessibility bus",
                          lambda: page_ready(the_plan), 30)
     quiet(speech, 1.5)
@@ -137,14 +160,15 @@ def play(env, speech, the_plan):
 
     moves = the_plan["moves"]
     for number, move in enumerate(moves):
-        kind = "each move"
+        browsing = number >= len(moves) - MOVES_IN_BROWSE_MODE
         if number == len(moves) - MOVES_IN_BROWSE_MODE:
             keyboard.press("Insert+a")
-        if number >= len(moves) - MOVES_IN_BROWSE_MODE:
-            kind = "moves by arrows after browse mode"
-        keyboard.walk(move["from"])
+        if browsing:
+            keyboard.read_to(move["from"])
+        else:
+            keyboard.walk(move["from"])
         keyboard.press("space" if number % 2 else "Return")
-        checks.require(kind, move["said"])
+        checks.require("moves by arrows in browse mode" if browsing else "each move", move["said"])
     checks.require("the win", the_plan["complete"])
     return checks.report("web page")
 
