@@ -107,7 +107,8 @@ def main():
         start(desk.started, [program], env, stdout=desk.log, stderr=subprocess.STDOUT)
         player = start(desk.started, [sys.executable, os.path.abspath(__file__), "--play",
                                       str(desk.started[-1].pid), desk.speech.path, plan_path],
-                       dict(desk.env, PYTHONPATH=os.path.dirname(os.path.abspath(__file__))))
+                       dict(desk.env, PYTHONPATH=os.path.dirname(os.path.abspath(__file__))),
+                       stderr=desk.log)
         try:
             status = player.wait(90)
         except subprocess.TimeoutExpired:

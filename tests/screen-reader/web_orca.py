@@ -27,16 +27,20 @@ MOVES_IN_BROWSE_MODE = 3
 
 
 class Keyboard:
-    """Keys as a player presses them: one at a time, and after a key that moves the focus, a wait
-    for Orca to say where it went. Orca keeps its own idea of the focus, from events that may
-    come late on a busy machine: an arrow pressed before it has caught up with a Tab would be
-    taken for its own browse-mode command."""
+    """Keys as a player presses them. Where Orca decides what a key does (Tab out of browse
+    mode, arrows in browse mode), one at a time, each followed by a wait for Orca to say where
+    the focus went: Orca keeps its own idea of the focus, from events that may come late on a busy
+    machine, and an arrow pressed before it has caught up with a Tab would be taken for its own
+    browse-mode command. In focus mode the arrows go straight to the page."""
 
     def __init__(self, env, speech, columns):
         self.env = env
         self.speech = speech
         self.columns = columns
         self.cell = 0  # the focused cell of the board
+
+    def type(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "60", *keys], env=self.env, check=True)
 
     def press(self, *keys):
         for key in keys:
@@ -59,8 +63,8 @@ class Keyboard:
         """Arrow keys from the focused cell to another, along the row first."""
         row, column = divmod(self.cell, self.columns)
         to_row, to_column = divmod(to, self.columns)
-        self.press(*["Right" if to_column > column else "Left"] * abs(to_column - column),
-                   *["Down" if to_row > row else "Up"] * abs(to_row - row))
+        self.type(*["Right" if to_column > column else "Left"] * abs(to_column - column),
+                  *["Down" if to_row > row else "Up"] * abs(to_row - row))
         self.cell = to
 
     def read_to(self, to):
@@ -167,7 +171,7 @@ def play(env, speech, the_plan):
             keyboard.read_to(move["from"])
         else:
             keyboard.walk(move["from"])
-        keyboard.press("space" if number % 2 else "Return")
+        keyboard.type("space" if number % 2 else "Return")
         checks.require("moves by arrows in browse mode" if browsing else "each move", move["said"])
     checks.require("the win", the_plan["complete"])
     return checks.report("web page")
@@ -195,7 +199,8 @@ def main():
         except Failure as failure:
             sys.exit(f"{desk.servers_said()}\nweb_orca: {failure}")
         player = start(desk.started, [sys.executable, os.path.abspath(__file__), "--play",
-                                      desk.speech.path, plan_path], dict(desk.env, PYTHONPATH=HERE))
+                                      desk.speech.path, plan_path], dict(desk.env, PYTHONPATH=HERE),
+                       stderr=desk.log)
         try:
             status = player.wait(100)
         except subprocess.TimeoutExpired:
