@@ -4,11 +4,13 @@
 Usage: qt_orca.py PROGRAM SPEECH_PLAN LOCALES KEEP
 
 On a desk of its own (desk.py) PROGRAM, the built rutschbild, runs on the private display with
-Qt's AT-SPI bridge on. A player process presses Start, a tile that cannot move, looks at the gap
-with the mouse (Orca's mouse review) and then plays the fixed start to the win through the
-tiles' press actions, as an assistive tool would. Orca must say, in its debug log: the start
-sentence, the blocked press, the gap's name, every move and the win. The sentences and the moves
-come from SPEECH_PLAN (speech_plan.cpp), that is from game/.
+Qt's AT-SPI bridge on. A player process presses a tile before Start, then Start and a tile that
+cannot move, points the mouse at the gap (Orca's mouse review reads what is under the pointer)
+and plays the fixed start to the win through the tiles' press actions, as an assistive tool
+would. Orca must say, in its debug log: why the first press did nothing, the start, the blocked
+press, the gap's name, every move and the win. The sentences and the moves come from
+SPEECH_PLAN (speech_plan.cpp), that is from game/. Orca's log and the desk's are kept as
+KEEP-orca.log and KEEP-desk.log.
 """
 import json
 import os
@@ -60,10 +62,12 @@ def play(pid, speech_path, the_plan):
     until("Orca's words on the window", lambda: speech.said_since_mark(), 10, pump)
     speech.skip_to_end()
 
+    blocked = the_plan["blocked"]
+    press(blocked["name"])
+    checks.require("a press before Start", the_plan["noGame"])
     press(the_plan["startButton"])
     checks.require("the start", the_plan["started"])
 
-    blocked = the_plan["blocked"]
     press(blocked["name"])
     checks.require("a blocked press", blocked["said"])
 

@@ -51,7 +51,8 @@ int main()
         ++blocked;
     }
 
-    std::cout << "{\"startButton\": " << quoted(layout::control(layout::ControlId::startButton).text)
+    std::cout << "{\"startButton\": "
+              << quoted(layout::control(layout::ControlId::startButton).text)
               << ", \"started\": " << quoted(kGameStartedText)
               << ", \"noGame\": " << quoted(kNoGameRunningText) << ", \"gap\": " << quoted(kGapName)
               << ", \"gapPressed\": " << quoted(kGapPressedText)

@@ -5,11 +5,13 @@ Usage: web_orca.py SITE SPEECH_PLAN LOCALES KEEP
 
 On a desk of its own (desk.py) a small server serves SITE (build/web/site) on 127.0.0.1 and
 Debian's Chromium shows it, headed, with its accessibility tree on. Keys go in through the X
-server (xdotool), the way a player's keyboard reaches Orca and the page: Tab to Start and Enter,
-back to the board, a press on a tile that cannot move, a walk onto the gap and a press on it,
-then the fixed start played to the win with arrows and Space or Enter. Before the last moves
-Orca's browse mode is switched on (Orca+A); the arrows must still move on the board. Orca must
-say every sentence of SPEECH_PLAN (speech_plan.cpp, the words of game/) on the way.
+server (xdotool), the way a player's keyboard reaches Orca and the page: a press on the board
+before Start, Tab to Start and Enter, back to the board, a press on a tile that cannot move, a
+walk onto the gap and a press on it, then the fixed start played to the win with arrows and
+Space or Enter. Before the last moves Orca's browse mode is switched on (Orca+A): its arrows
+must still lead from tile to tile, and Space press the tile there. Orca must say every sentence
+of SPEECH_PLAN (speech_plan.cpp, the words of game/) on the way. Orca's log and the desk's are
+kept as KEEP-orca.log and KEEP-desk.log.
 """
 import json
 import os
@@ -148,8 +150,12 @@ def play(env, speech, the_plan):
     # the rest is keys. Back from Start: Vorschau, the chosen option, the board.
     start_button.queryComponent().grabFocus()
     time.sleep(0.5)
-    keyboard.press("Return")
-    checks.require("the start", the_plan["started"], 15)
+    keyboard.press("shift+Tab", "shift+Tab", "shift+Tab")
+    keyboard.type("space")
+    checks.require("a press before Start", the_plan["noGame"], 10)
+    keyboard.press("Tab", "Tab", "Tab")
+    keyboard.type("Return")
+    checks.require("the start", the_plan["started"], 10)
     keyboard.press("shift+Tab", "shift+Tab", "shift+Tab")
 
     blocked = the_plan["blocked"]
