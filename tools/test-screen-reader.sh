@@ -19,6 +19,8 @@ mkdir -p "$out"
 g++ -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror -Igame -Itests/support \
   tests/screen-reader/speech_plan.cpp game/accessible_text.cpp tests/support/solver.cpp \
   -o "$out/speech_plan"
+# How Orca's log is read and the plan is played, checked without Orca first.
+(cd tests/screen-reader && quietly /usr/bin/python3 harness_test.py "../../$out/speech_plan")
 # Orca and the programs speak German; the machine may have no German locale, so one is built here.
 if [ ! -e "$out/locale/de_DE.UTF-8/LC_CTYPE" ]; then
   mkdir -p "$out/locale"

@@ -57,7 +57,8 @@ int main()
               << ", \"noGame\": " << quoted(kNoGameRunningText) << ", \"gap\": " << quoted(kGapName)
               << ", \"gapPressed\": " << quoted(kGapPressedText)
               << ", \"gapSlot\": " << board[kHoleTile] << ", \"columns\": " << kColumns
-              << ", \"complete\": " << quoted(kPictureCompleteText) << ",\n ";
+              << ", \"slots\": " << kTiles << ", \"complete\": " << quoted(kPictureCompleteText)
+              << ",\n ";
     std::cout << "\"blocked\": ";
     printPress(blocked, board[blocked], board[blocked], tileDidNotMoveText(blocked));
     std::cout << ",\n \"moves\": [";
