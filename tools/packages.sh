@@ -23,6 +23,8 @@ WEB_PACKAGES=(emscripten cmake make python3)
 # Playwright from npm. Node.js 20 and npm come with the machine; tools/test-web.sh installs
 # Debian's nodejs and npm only where there are none.
 WEB_TEST_PACKAGES=(chromium)
+# The web page's announcements read through AT-SPI (tools/test-web-screen-reader.sh).
+WEB_SCREEN_READER_PACKAGES=(python3-pyatspi at-spi2-core dbus xvfb)
 # tools/test-screen-reader.sh: Orca listening to the Qt window and the web page, with
 # speech-dispatcher for its speech, openbox as the window manager Orca needs, xprop to see that it
 # runs, xdotool for keys and the pointer, and the locales to build German from.

@@ -93,11 +93,10 @@ void Form1::setPlayTimeText(const std::string& text)
 }
 
 // The polite live region: a screen reader says it once it has finished what it was saying. One
-// sentence at a time; the win's replaces the last move's. Chromium tells a screen reader only
-// what differs between two of its accessibility trees, which it builds at most every 150 ms: a
-// sentence written over itself would differ in nothing, and one written over another only in its
-// changed words. So the region is emptied first and the sentence written once a tree has seen it
-// empty; then each sentence is said whole, the same one twice included.
+// sentence at a time; the win's replaces the last move's. Chromium tells a screen reader what
+// changed between two of its accessibility trees, which it builds at most every 150 ms: a
+// sentence written over itself changes nothing and goes unsaid. So the region is emptied first
+// and the sentence written once a tree has seen it empty; the same sentence twice is said twice.
 void Form1::announce(const std::string& text)
 {
     dom::setText(announce_, "");

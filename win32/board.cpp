@@ -31,9 +31,11 @@ Board::Board(HWND parent, int id, ClickHandler onClick) : onClick_(std::move(onC
     // a click of its own.
     [[maybe_unused]] static const bool registered =
         (registerWindowClass(kClassName, &windowProcedure<Board>, [](WNDCLASSEXW&) {}), true);
-    for (int slot = 0; slot < kTiles; ++slot)
+    for (int slot = 0; slot < kTiles; ++slot) {
         tiles_[slot] = {
             .slot = slot, .top = layout::slotBox(slot).top, .left = layout::slotBox(slot).left};
+        toldPlaces_[slot] = slot;
+    }
     createWindow(0, kClassName, widen(std::string(kBoardName)).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
                  0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                  GetModuleHandleW(nullptr), this);
@@ -153,6 +155,22 @@ RECT Board::tileRect(int tile) const
     return place;
 }
 
+RECT Board::slotRect(int slot) const
+{
+    const RECT board = pixelRect(layout::kBoard, dpi_);
+    RECT place = pixelRect(layout::slotBox(slot), dpi_);
+    OffsetRect(&place, -board.left, -board.top);
+    return place;
+}
+
+std::optional<int> Board::tileInSlot(int slot) const
+{
+    for (int tile = kTiles - 1; tile >= 0; --tile)
+        if (tiles_[tile].visible && tiles_[tile].slot == slot)
+            return tile;
+    return std::nullopt;
+}
+
 std::optional<int> Board::tileAt(POINT point) const
 {
     // Topmost first; the lines above the tiles take no clicks.
@@ -224,7 +242,7 @@ void Board::placeTile(int tile, int slot, int top, int left)
     tiles_[tile].left = left;
     redraw();
     if (moved)
-        notifyTileMoved(window_, tile);
+        tellChangedPlaces();
 }
 
 void Board::setTileVisible(int tile, bool visible)
@@ -233,8 +251,25 @@ void Board::setTileVisible(int tile, bool visible)
     tiles_[tile].visible = visible;
     redraw();
     if (changed)
-        notifyTileVisibility(window_, tile, visible);
+        tellChangedPlaces();
 }
+
+void Board::tellChangedPlaces()
+{
+    bool changed = false;
+    for (int slot = 0; slot < kTiles; ++slot) {
+        const std::optional<int> now = tileInSlot(slot);
+        if (now != toldPlaces_[slot]) {
+            toldPlaces_[slot] = now;
+            notifyPlaceChanged(window_, slot);
+            changed = true;
+        }
+    }
+    if (changed)
+        notifyBoardReordered(window_);
+}
+
+void Board::announce(const std::string& text) { raiseAlert(window_, alerts_.add(widen(text))); }
 
 void Board::setLinesVisible(bool visible)
 {

@@ -2,8 +2,10 @@
 
 // The board of Form1 as one child window: the tiles, the grid lines and the board's outline,
 // drawn together without flicker. Each tile keeps its slot and its place in the layout's twips;
-// a left press and release on the same tile is that tile's Click. Screen readers see the tiles
-// as buttons (board_accessible.h).
+// a left press and release on the same tile is that tile's Click. Screen readers see the board's
+// places in board order, the tiles as buttons and the gap, and hear its alerts
+// (board_accessible.h).
+#include "alerts.h"
 #include "com.h"
 #include "gdi_handles.h"
 #include "slots.h"
@@ -13,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace rutschbild::win32 {
 
@@ -40,6 +43,12 @@ public:
     int tileSlot(int tile) const { return tiles_[tile].slot; }
     bool tileVisible(int tile) const { return tiles_[tile].visible; }
     bool linesVisible() const { return linesVisible_; }
+    // The shown tile in the slot (the topmost, while Start puts two in one for a moment); none
+    // where the gap is.
+    std::optional<int> tileInSlot(int slot) const;
+
+    // Tells screen readers a sentence unasked.
+    void announce(const std::string& text);
 
 private:
     struct Tile {
@@ -61,7 +70,10 @@ private:
     void onRelease(POINT point);
     void scalePictures();
     RECT tileRect(int tile) const;
+    RECT slotRect(int slot) const;
     std::optional<int> tileAt(POINT point) const;
+    // Tells listening screen readers of each place whose tile or gap changed.
+    void tellChangedPlaces();
     void redraw() const;
     // In board_accessible.cpp: WM_GETOBJECT, and the end of the object it hands out.
     LRESULT accessibleObject(WPARAM flags, LPARAM objectId);
@@ -73,6 +85,8 @@ private:
     std::array<Tile, kTiles> tiles_;
     bool linesVisible_ = true;
     std::optional<int> pressedTile_;
+    std::array<std::optional<int>, kTiles> toldPlaces_; // each slot's tile as listeners know it
+    Alerts alerts_;
     ComPointer<BoardAccessible> accessible_; // made on the first WM_GETOBJECT
     bool accessibleClosed_ = false;
 };

@@ -1,11 +1,12 @@
 #pragma once
 
 // The board as screen readers and automation tools see it (MSAA): the client object named as the
-// board with the tiles as simple child elements from 1, push buttons named by tile and described
-// by the place they stand in now; their default action is the tile's Click. An alert element
-// past the tiles announces the complete picture. The board
-// hands the object out on WM_GETOBJECT and cuts it off when its window goes; a client that still
-// holds it then gets RPC_E_DISCONNECTED from every call.
+// board with its twelve places as simple child elements, slot k as child k + 1, in board order.
+// Each place holds a push button named by its tile and described by the place, whose default
+// action is the tile's Click, or, while a game runs, the gap, a static text. Alert elements past
+// the places say what the game tells unasked (alerts.h). The board hands the object out on
+// WM_GETOBJECT and cuts it off when its window goes; a client that still holds it then gets
+// RPC_E_DISCONNECTED from every call.
 #include "com.h"
 
 #include <windows.h>
@@ -69,18 +70,21 @@ public:
 
 private:
     // What every call checks first: the board is still there and knows the child id. Gives the
-    // tile the id names, or leaves it empty for the board itself.
-    HRESULT lookUp(const VARIANT& child, std::optional<int>& tile) const;
-    std::optional<int> tileInSlot(int slot) const;
-    RECT screenRect(std::optional<int> tile) const;
+    // slot of the place the id names, or leaves it empty for the board itself.
+    HRESULT lookUp(const VARIANT& child, std::optional<int>& slot) const;
+    // The tile that stands in the place; none for the gap.
+    std::optional<int> tileIn(int slot) const;
+    bool isAlert(const VARIANT& child) const;
+    RECT screenRect(std::optional<int> slot) const;
 
     std::atomic<ULONG> references_{1};
     Board* board_; // null once the board window is gone
 };
 
-// Tell listening screen readers what changed on the board.
-void notifyTileMoved(HWND board, int tile);
-void notifyTileVisibility(HWND board, int tile, bool visible);
-void announcePictureComplete(HWND board);
+// Tell listening screen readers what changed on the board: what stands in a place, the order of
+// the tiles, and an alert with something to say.
+void notifyPlaceChanged(HWND board, int slot);
+void notifyBoardReordered(HWND board);
+void raiseAlert(HWND board, LONG child);
 
 } // namespace rutschbild::win32

@@ -1,6 +1,6 @@
 // Form1's messages and the window operations on its native controls.
 #include "form1.h"
-#include "board_accessible.h"
+#include "accessible_text.h"
 #include "dpi.h"
 #include "failure.h"
 #include "failure_texts.h"
@@ -188,7 +188,15 @@ void Form1::setPlayTimeText(const std::string& text) { setText(ControlId::playTi
 
 void Form1::beep() { MessageBeep(MB_OK); }
 
-void Form1::pictureComplete() { announcePictureComplete(board_->handle()); }
+void Form1::pictureComplete() { board_->announce(std::string(kPictureCompleteText)); }
+
+void Form1::gameStarted() { board_->announce(std::string(kGameStartedText)); }
+
+void Form1::tileMoved(int tile, int slot) { board_->announce(tileMovedText(tile, slot)); }
+
+void Form1::tileDidNotMove(int tile) { board_->announce(tileDidNotMoveText(tile)); }
+
+void Form1::tilePressedWithoutGame(int) { board_->announce(std::string(kNoGameRunningText)); }
 
 void Form1::addListItem(const std::string& text)
 {

@@ -63,6 +63,10 @@ private:
     void setPlayTimeText(const std::string& text) override;
     void beep() override;
     void pictureComplete() override;
+    void gameStarted() override;
+    void tileMoved(int tile, int slot) override;
+    void tileDidNotMove(int tile) override;
+    void tilePressedWithoutGame(int tile) override;
     void addListItem(const std::string& text) override;
     std::string selectedListItemText() const override;
     void setTilePicture(int tile, int bitmapNumber) override;

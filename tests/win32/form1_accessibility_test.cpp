@@ -1,11 +1,9 @@
-// Form1 as screen readers see it through MSAA: the board's twelve tile buttons, the value labels,
-// the change events, and the same object and the alert of a complete picture from another process.
+// Form1 as screen readers see it through MSAA: the board's twelve places in board order, tile
+// buttons and the gap, the value labels and the change events.
 #include "form1_fixture.h"
 #include "msaa_client.h"
-#include "solver.h"
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace rutschbild::win32 {
@@ -48,10 +46,11 @@ protected:
     {
         return textOf(*pane, &IAccessible::get_accDefaultAction, id);
     }
-    DWORD runChecker(const std::wstring& arguments);
-    HRESULT press(int tile)
+    // Presses the place where the tile stands.
+    HRESULT press(int tile) { return pressPlace(slotOf(tile) + 1); }
+    HRESULT pressPlace(LONG id)
     {
-        const HRESULT result = pane->accDoDefaultAction(child(tile + 1));
+        const HRESULT result = pane->accDoDefaultAction(child(id));
         pump();
         return result;
     }
@@ -75,25 +74,52 @@ TEST_F(Form1Accessibility, TheBoardIsAPaneOfTwelveTileButtons)
         IDispatch* simple = nullptr;
         EXPECT_EQ(pane->get_accChild(child(id), &simple), S_FALSE); // no object of its own
     }
-    // Past the tiles, the alert that announces the complete picture.
-    EXPECT_EQ(nameOf(*pane, 13), L"Das Bild ist vollständig.");
-    EXPECT_EQ(roleOf(*pane, 13), ROLE_SYSTEM_ALERT);
-    EXPECT_EQ(nameOf(*pane, 14), L"<error>");
+    // Past the places, the alerts that say what the game tells unasked; none has said anything.
+    for (LONG id = 13; id <= 16; ++id) {
+        EXPECT_EQ(roleOf(*pane, id), ROLE_SYSTEM_ALERT) << id;
+        EXPECT_EQ(nameOf(*pane, id), L"") << id;
+    }
+    EXPECT_EQ(nameOf(*pane, 17), L"<error>");
     EXPECT_EQ(nameOf(*pane, -1), L"<error>");
 }
 
-TEST_F(Form1Accessibility, DescriptionsFollowTheTilesAndTheHoleTileIsInvisibleDuringAGame)
+// Row by row, as a player sees the board: in each place the tile that stands there, or the gap.
+TEST_F(Form1Accessibility, ThePlacesFollowTheTilesAndTheGapIsWhereTheHoleIs)
 {
     click(startButton);
-    for (int tile = 0; tile < 11; ++tile)
-        EXPECT_EQ(description(tile + 1), placeOf(kFixedArrangement[tile])) << tile;
-    EXPECT_EQ(stateOf(*pane, 12), STATE_SYSTEM_INVISIBLE);
-    EXPECT_EQ(defaultAction(12), L"");
-    EXPECT_EQ(press(11), DISP_E_MEMBERNOTFOUND);
-
-    click(previewButton);
+    for (int tile = 0; tile < 11; ++tile) {
+        const LONG id = kFixedArrangement[tile] + 1;
+        EXPECT_EQ(nameOf(*pane, id), L"Bildteil " + std::to_wstring(tile + 1)) << tile;
+        EXPECT_EQ(roleOf(*pane, id), ROLE_SYSTEM_PUSHBUTTON) << tile;
+    }
+    for (LONG id = 1; id <= 12; ++id)
+        EXPECT_EQ(description(id), placeOf(id - 1)) << id;
+    // Tile 11 is hidden: its place is the gap, with nothing to press.
+    EXPECT_EQ(nameOf(*pane, 12), L"Lücke");
+    EXPECT_EQ(roleOf(*pane, 12), ROLE_SYSTEM_STATICTEXT);
     EXPECT_EQ(stateOf(*pane, 12), 0);
-    EXPECT_EQ(description(1), placeOf(0));
+    EXPECT_EQ(defaultAction(12), L"");
+    EXPECT_EQ(pressPlace(12), DISP_E_MEMBERNOTFOUND);
+
+    press(9); // from slot 10 into the hole: the gap takes its place
+    EXPECT_EQ(nameOf(*pane, 11), L"Lücke");
+    EXPECT_EQ(nameOf(*pane, 12), L"Bildteil 10");
+
+    click(previewButton); // no game, no gap
+    for (LONG id = 1; id <= 12; ++id)
+        EXPECT_EQ(nameOf(*pane, id), L"Bildteil " + std::to_wstring(id)) << id;
+    EXPECT_EQ(defaultAction(12), L"Drücken");
+}
+
+// The desktop keeps its keyboard for the controls: Tab never stops on the board or a tile.
+TEST_F(Form1Accessibility, NeitherTheBoardNorItsPlacesTakeTheFocus)
+{
+    click(startButton);
+    EXPECT_EQ(GetWindowLongW(board(), GWL_STYLE) & WS_TABSTOP, 0);
+    for (LONG id = 0; id <= 12; ++id)
+        EXPECT_EQ(stateOf(*pane, id) & STATE_SYSTEM_FOCUSABLE, 0) << id;
+    VARIANT focus;
+    EXPECT_EQ(pane->get_accFocus(&focus), S_FALSE);
 }
 
 TEST_F(Form1Accessibility, TheDefaultActionIsATileClickWithAllItsRules)
@@ -107,7 +133,8 @@ TEST_F(Form1Accessibility, TheDefaultActionIsATileClickWithAllItsRules)
 
     EXPECT_EQ(press(9), S_OK); // tile 9 in slot 10, beside the hole in slot 11
     EXPECT_EQ(slotOf(9), 11);
-    EXPECT_EQ(description(10), L"Reihe 3, Spalte 4");
+    EXPECT_EQ(nameOf(*pane, 12), L"Bildteil 10");
+    EXPECT_EQ(description(12), L"Reihe 3, Spalte 4");
     EXPECT_EQ(text(movesValue), L"1");
 
     // The native value labels read their values. (Their role, static text on Windows, is a
@@ -131,7 +158,7 @@ TEST_F(Form1Accessibility, LocationsHitTestsAndNavigationMatchTheBoardAsDrawn)
         const auto x = [dpi](int twips) { return pixelsAtDpi(twips, dpi) - pixelsAtDpi(120, dpi); };
         const auto y = [dpi](int twips) { return pixelsAtDpi(twips, dpi) - pixelsAtDpi(600, dpi); };
         LONG left, top, width, height;
-        ASSERT_EQ(pane->accLocation(&left, &top, &width, &height, child(10)), S_OK);
+        ASSERT_EQ(pane->accLocation(&left, &top, &width, &height, child(11)), S_OK);
         EXPECT_EQ(left, origin.x + x(120 + 2 * 1905));
         EXPECT_EQ(top, origin.y + y(600 + 2 * 1695));
         EXPECT_EQ(left + width, origin.x + x(120 + 3 * 1905));
@@ -139,9 +166,9 @@ TEST_F(Form1Accessibility, LocationsHitTestsAndNavigationMatchTheBoardAsDrawn)
 
         VARIANT hit;
         EXPECT_EQ(pane->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
-        EXPECT_EQ(hit.lVal, 10);
+        EXPECT_EQ(hit.lVal, 11);
         EXPECT_EQ(pane->accHitTest(left + width * 3 / 2, top + height / 2, &hit), S_OK);
-        EXPECT_EQ(hit.lVal, CHILDID_SELF); // the hole
+        EXPECT_EQ(hit.lVal, 12); // the gap
         EXPECT_EQ(pane->accHitTest(origin.x - 5, origin.y, &hit), S_FALSE);
         EXPECT_EQ(hit.vt, VT_EMPTY);
     };
@@ -153,19 +180,25 @@ TEST_F(Form1Accessibility, LocationsHitTestsAndNavigationMatchTheBoardAsDrawn)
     expectTile9InSlot10(144);
 
     VARIANT next;
-    EXPECT_EQ(pane->accNavigate(NAVDIR_UP, child(10), &next), S_OK);
-    EXPECT_EQ(next.lVal, 8); // tile 7 stands in slot 6
-    EXPECT_EQ(pane->accNavigate(NAVDIR_RIGHT, child(10), &next), S_FALSE); // the hole
-    // No step across a row's end or off the board: tile 2 stands in slot 3, tile 1 in slot 0.
-    EXPECT_EQ(pane->accNavigate(NAVDIR_RIGHT, child(3), &next), S_FALSE);
-    EXPECT_EQ(pane->accNavigate(NAVDIR_LEFT, child(4), &next), S_FALSE);
-    EXPECT_EQ(pane->accNavigate(NAVDIR_UP, child(2), &next), S_FALSE);
+    EXPECT_EQ(pane->accNavigate(NAVDIR_UP, child(11), &next), S_OK);
+    EXPECT_EQ(next.lVal, 7); // slot 6
+    EXPECT_EQ(pane->accNavigate(NAVDIR_RIGHT, child(11), &next), S_OK);
+    EXPECT_EQ(next.lVal, 12); // the gap
+    EXPECT_EQ(pane->accNavigate(NAVDIR_UP, child(12), &next), S_OK);
+    EXPECT_EQ(next.lVal, 8);
+    // No step across a row's end or off the board.
+    EXPECT_EQ(pane->accNavigate(NAVDIR_RIGHT, child(4), &next), S_FALSE);
+    EXPECT_EQ(pane->accNavigate(NAVDIR_LEFT, child(5), &next), S_FALSE);
+    EXPECT_EQ(pane->accNavigate(NAVDIR_UP, child(1), &next), S_FALSE);
+    EXPECT_EQ(pane->accNavigate(NAVDIR_DOWN, child(12), &next), S_FALSE);
     EXPECT_EQ(pane->accNavigate(NAVDIR_LASTCHILD, child(CHILDID_SELF), &next), S_OK);
     EXPECT_EQ(next.lVal, 12);
     EXPECT_EQ(pane->accNavigate(NAVDIR_NEXT, child(12), &next), S_FALSE);
+    EXPECT_EQ(pane->accNavigate(NAVDIR_NEXT, child(11), &next), S_OK);
+    EXPECT_EQ(next.lVal, 12);
 }
 
-TEST_F(Form1Accessibility, ListenersHearOfMovedShownAndHiddenTiles)
+TEST_F(Form1Accessibility, ListenersHearOfEachPlaceThatChanged)
 {
     std::vector<WinEvent> events;
     recordedEvents = &events;
@@ -173,23 +206,38 @@ TEST_F(Form1Accessibility, ListenersHearOfMovedShownAndHiddenTiles)
         SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr, recordEvent,
                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook, nullptr);
-    click(startButton);
-    clickTile(9);
-    click(previewButton);
-    UnhookWinEvent(hook);
-    recordedEvents = nullptr;
-
     auto seen = [&](DWORD event, LONG id) {
         return std::count(events.begin(), events.end(),
                           WinEvent{event, kBoardId, OBJID_CLIENT, id});
     };
-    EXPECT_EQ(seen(EVENT_OBJECT_HIDE, 12), 1);
-    EXPECT_EQ(seen(EVENT_OBJECT_SHOW, 12), 1);
-    EXPECT_EQ(seen(EVENT_OBJECT_LOCATIONCHANGE, 12), 0); // tile 11 never left slot 11
-    EXPECT_EQ(seen(EVENT_OBJECT_LOCATIONCHANGE, 1), 2);  // tile 0 to slot 5 and home
-    EXPECT_EQ(seen(EVENT_OBJECT_DESCRIPTIONCHANGE, 1), 2);
-    EXPECT_EQ(seen(EVENT_OBJECT_LOCATIONCHANGE, 10), 3); // tile 9 to slot 10, 11 and home
-    EXPECT_EQ(seen(EVENT_OBJECT_DESCRIPTIONCHANGE, 10), 3);
+    auto names = [&] {
+        return std::count_if(events.begin(), events.end(), [](const WinEvent& event) {
+            return event.event == EVENT_OBJECT_NAMECHANGE;
+        });
+    };
+    click(startButton); // no tile of the fixed start stands at home
+    for (LONG id = 1; id <= 12; ++id)
+        EXPECT_GE(seen(EVENT_OBJECT_NAMECHANGE, id), 1) << id;
+    EXPECT_GE(seen(EVENT_OBJECT_REORDER, CHILDID_SELF), 1);
+
+    events.clear();
+    clickTile(9); // slot 10 becomes the gap, the gap in slot 11 tile 9
+    EXPECT_EQ(seen(EVENT_OBJECT_NAMECHANGE, 11), 1);
+    EXPECT_EQ(seen(EVENT_OBJECT_NAMECHANGE, 12), 1);
+    EXPECT_EQ(names(), 2);
+    EXPECT_EQ(seen(EVENT_OBJECT_REORDER, CHILDID_SELF), 1);
+
+    events.clear();
+    clickTile(0); // not beside the hole: nothing changes
+    EXPECT_EQ(names(), 0);
+    EXPECT_EQ(seen(EVENT_OBJECT_REORDER, CHILDID_SELF), 0);
+
+    events.clear();
+    click(previewButton);
+    for (LONG id = 1; id <= 12; ++id)
+        EXPECT_GE(seen(EVENT_OBJECT_NAMECHANGE, id), 1) << id;
+    UnhookWinEvent(hook);
+    recordedEvents = nullptr;
 }
 
 TEST_F(Form1Accessibility, AClientHoldingTheObjectAfterTheWindowIsGoneGetsErrors)
@@ -204,57 +252,6 @@ TEST_F(Form1Accessibility, AClientHoldingTheObjectAfterTheWindowIsGoneGetsErrors
     LONG left, top, width, height;
     EXPECT_EQ(pane->accLocation(&left, &top, &width, &height, child(CHILDID_SELF)),
               RPC_E_DISCONNECTED);
-}
-
-// A screen reader runs in a process of its own: the object must reach it and take its calls
-// while the window's thread goes on delivering messages. The checker's exit code, 0 for success.
-DWORD Form1Accessibility::runChecker(const std::wstring& arguments)
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring command(path, length);
-    command = L"\"" + command.substr(0, command.find_last_of(L"\\/") + 1) +
-              L"accessibility_checker.exe\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return 1; // no checker
-    const std::unique_ptr<void, decltype(&CloseHandle)> thread(process.hThread, &CloseHandle);
-    const std::unique_ptr<void, decltype(&CloseHandle)> owned(process.hProcess, &CloseHandle);
-    const ULONGLONG deadline = GetTickCount64() + 30'000;
-    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) !=
-               WAIT_OBJECT_0 &&
-           GetTickCount64() < deadline)
-        pump();
-    DWORD exitCode = STILL_ACTIVE;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    if (exitCode == STILL_ACTIVE)
-        TerminateProcess(process.hProcess, 1);
-    pump();
-    return exitCode;
-}
-
-TEST_F(Form1Accessibility, AnotherProcessSeesTheTilesAndPressesOne)
-{
-    click(startButton);
-    EXPECT_EQ(runChecker(L"10"), 0u);
-    EXPECT_EQ(slotOf(9), 11);
-    EXPECT_EQ(text(movesValue), L"1");
-}
-
-// The last move of a game reaches a screen reader in another process as an alert.
-TEST_F(Form1Accessibility, AnotherProcessHearsThatThePictureIsComplete)
-{
-    click(startButton);
-    const auto solution = testing::solve(kFixedArrangement);
-    ASSERT_TRUE(solution.has_value());
-    std::wstring presses = L"alert";
-    for (const int tile : *solution)
-        presses += L" " + std::to_wstring(tile + 1);
-    EXPECT_EQ(runChecker(presses), 0u);
-    expectNoGame();
 }
 
 } // namespace

@@ -17,6 +17,7 @@ const LAYOUTS = [
   { name: 'designed window', use: {} },
   { name: 'touch upright', use: { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true } },
   { name: 'touch wide', use: { viewport: { width: 844, height: 390 }, hasTouch: true, isMobile: true } },
+  { name: 'tablet sideways', use: { viewport: { width: 1024, height: 768 }, hasTouch: true, isMobile: true } },
   { name: 'zoom 400 %', use: { viewport: { width: 320, height: 200 }, deviceScaleFactor: 4 } },
 ];
 
