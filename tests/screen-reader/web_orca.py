@@ -46,20 +46,22 @@ class Keyboard:
 
     def press(self, *keys):
         for key in keys:
-            self.speech.read()
-            heard = len(self.speech.heard)
             subprocess.run(["xdotool", "key", key], env=self.env, check=True)
-            if key in ("space", "Return"):
-                continue
-            # Orca may say a new place in several parts: until it has been quiet for a moment.
-            began = quiet_since = time.monotonic()
-            while time.monotonic() < began + 3:
-                time.sleep(0.05)
-                self.speech.read()
-                if len(self.speech.heard) != heard:
-                    heard, quiet_since = len(self.speech.heard), time.monotonic()
-                elif quiet_since > began and time.monotonic() > quiet_since + 0.3:
-                    break
+            self.wait_for_quiet()
+
+    def wait_for_quiet(self):
+        """Until Orca has said something and then been quiet for a moment (at most 3 s): it may
+        say a new place in several parts."""
+        self.speech.read()
+        heard = len(self.speech.heard)
+        began = quiet_since = time.monotonic()
+        while time.monotonic() < began + 3:
+            time.sleep(0.05)
+            self.speech.read()
+            if len(self.speech.heard) != heard:
+                heard, quiet_since = len(self.speech.heard), time.monotonic()
+            elif quiet_since > began and time.monotonic() > quiet_since + 0.3:
+                break
 
     def walk(self, to):
         """Arrow keys from the focused cell to another, along the row first."""
@@ -68,6 +70,11 @@ class Keyboard:
         self.type(*["Right" if to_column > column else "Left"] * abs(to_column - column),
                   *["Down" if to_row > row else "Up"] * abs(to_row - row))
         self.cell = to
+
+    def sticky_browse_mode(self):
+        """Orca+A three times in a row: browse mode that stays, also on the board's cells."""
+        self.type("Insert+a", "Insert+a", "Insert+a")
+        self.wait_for_quiet()
 
     def read_to(self, to):
         """In browse mode the arrows are Orca's: left and right go from cell to cell in reading
@@ -160,24 +167,25 @@ def play(env, speech, the_plan):
 
     blocked = the_plan["blocked"]
     keyboard.walk(blocked["from"])
-    keyboard.press("space")
+    keyboard.type("space")
     checks.require("a blocked press", blocked["said"])
 
     keyboard.walk(the_plan["gapSlot"])
     checks.require("the gap", the_plan["gap"])
-    keyboard.press("space")
+    keyboard.type("space")
     checks.require("a press on the gap", the_plan["gapPressed"])
 
     moves = the_plan["moves"]
     for number, move in enumerate(moves):
         browsing = number >= len(moves) - MOVES_IN_BROWSE_MODE
         if number == len(moves) - MOVES_IN_BROWSE_MODE:
-            keyboard.press("Insert+a")
+            keyboard.sticky_browse_mode()
         if browsing:
             keyboard.read_to(move["from"])
         else:
             keyboard.walk(move["from"])
-        keyboard.type("space" if number % 2 else "Return")
+        # Enter in browse mode is Orca's: it would switch to focus mode on the tile.
+        keyboard.type("space" if number % 2 or browsing else "Return")
         checks.require("moves by arrows in browse mode" if browsing else "each move", move["said"])
     checks.require("the win", the_plan["complete"])
     return checks.report("web page")
