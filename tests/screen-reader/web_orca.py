@@ -129,16 +129,6 @@ def page_ready(the_plan):
     return None
 
 
-def quiet(speech, seconds):
-    """Until Orca has said nothing new for the given time: it has presented the new page."""
-    heard, since = len(speech.said_since_mark()), time.monotonic()
-    deadline = since + 15
-    while time.monotonic() < since + seconds and time.monotonic() < deadline:
-        time.sleep(0.1)
-        if len(speech.said_since_mark()) != heard:
-            heard, since = len(speech.said_since_mark()), time.monotonic()
-
-
 def play(env, speech, the_plan):
     import gi
 
@@ -150,7 +140,7 @@ def play(env, speech, the_plan):
     keyboard = Keyboard(env, speech, the_plan["columns"])
     start_button = until("the page in Chromium on the accessibility bus",
                          lambda: page_ready(the_plan), 30)
-    quiet(speech, 1.5)
+    keyboard.wait_for_quiet()  # Orca presents the new page
     speech.skip_to_end()
 
     # Where the focus is after loading is the browser's choice: Start is focused as a tool would,
