@@ -103,6 +103,9 @@ tools/test-web-engines.sh
 step "web page through AT-SPI: its announcements as a screen reader gets them"
 tools/test-web-screen-reader.sh
 
+step "screen reader: Orca hears the Qt window and the web page played to the win"
+tools/test-screen-reader.sh
+
 # Each front end's designed window, as drawn: every control of the layout table on its box.
 step "pictures of the designed window"
 tools/check-drawn.sh --all-browsers

@@ -30,3 +30,8 @@ WEB_SCREEN_READER_PACKAGES=(python3-pyatspi at-spi2-core dbus xvfb)
 # with GObject introspection) through WebKitWebDriver, on a private Xvfb, with a private
 # PulseAudio null sink for their sound.
 WEB_ENGINE_PACKAGES=(firefox-esr webkit2gtk-driver gir1.2-webkit2-4.1 python3-gi xvfb pulseaudio)
+# tools/test-screen-reader.sh: Orca listening to the Qt window and the web page, with
+# speech-dispatcher for its speech, openbox as the window manager Orca needs, xprop to see that it
+# runs, xdotool for keys and the pointer, and the locales to build German from.
+SCREEN_READER_PACKAGES=(orca speech-dispatcher openbox x11-utils xdotool xvfb dbus at-spi2-core
+                        python3-pyatspi locales chromium)

@@ -20,8 +20,7 @@ Form1::Form1(const Clock& clock)
     : form1_(dom::element("Form1")), pictureList_(element(ControlId::pictureList)),
       announce_(dom::element("announce")), farewell_(dom::element("farewell")),
       playClock_(layout::kPlayClockIntervalMilliseconds, [this] { control_.playClockTicked(); }),
-      announcementDelay_(kAnnouncementDelayMilliseconds,
-                         [this] { dom::setText(announce_, pendingAnnouncement_); }),
+      announcementDelay_(kAnnouncementDelayMilliseconds, [this] { nextAnnouncementStep(); }),
       control_(*this, clock)
 {
     connectEvents();
@@ -92,16 +91,37 @@ void Form1::setPlayTimeText(const std::string& text)
     dom::setText(element(ControlId::playTimeValue), text);
 }
 
-// The polite live region: a screen reader says it once it has finished what it was saying. One
-// sentence at a time; the win's replaces the last move's. Chromium tells a screen reader what
-// changed between two of its accessibility trees, which it builds at most every 150 ms: a
-// sentence written over itself changes nothing and goes unsaid. So the region is emptied first
-// and the sentence written once a tree has seen it empty; the same sentence twice is said twice.
+// The polite live region: a screen reader says it once it has finished what it was saying.
+// Chromium tells a screen reader what changed between two of its accessibility trees, which it
+// builds at most every 150 ms: a sentence written over itself changes nothing and goes unsaid,
+// and of two written within one tree only the last is said. So the region is emptied first and
+// each sentence written once a tree has seen it empty, one at a time, in order: the same sentence
+// twice is said twice, and the winning move's sentence is not lost to the win's.
 void Form1::announce(const std::string& text)
 {
+    pendingAnnouncements_.push_back(text);
+    if (announcing_)
+        return;
     dom::setText(announce_, "");
-    pendingAnnouncement_ = text;
+    announceEmptied_ = true;
+    announcing_ = true;
     announcementDelay_.start();
+}
+
+// A delay after the region was emptied, the next sentence; while more wait, the region is
+// emptied again a delay later. The last sentence stays on.
+void Form1::nextAnnouncementStep()
+{
+    if (announceEmptied_) {
+        dom::setText(announce_, pendingAnnouncements_.front());
+        pendingAnnouncements_.pop_front();
+    } else {
+        dom::setText(announce_, "");
+    }
+    announceEmptied_ = !announceEmptied_;
+    announcing_ = !pendingAnnouncements_.empty();
+    if (announcing_)
+        announcementDelay_.start();
 }
 
 void Form1::tilePressedWithoutGame(int /*tile*/) { announce(std::string(kNoGameRunningText)); }

@@ -8,6 +8,7 @@
 
 #include <emscripten/val.h>
 
+#include <deque>
 #include <string>
 
 namespace rutschbild::web {
@@ -56,7 +57,10 @@ private:
     dom::Interval playClock_;
     // Longer than Chromium's 150 ms between two accessibility trees (announce).
     static constexpr int kAnnouncementDelayMilliseconds = 200;
-    std::string pendingAnnouncement_;
+    void nextAnnouncementStep();
+    std::deque<std::string> pendingAnnouncements_; // in the order they were said
+    bool announcing_ = false;      // a step of the sentences below is waiting for its delay
+    bool announceEmptied_ = false; // the region was emptied for the next sentence
     dom::Timeout announcementDelay_;
     WebAudioBeeper beeper_;
     dom::EventListeners listeners_;

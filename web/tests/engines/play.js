@@ -49,8 +49,14 @@ async function playToWin(session, move) {
     const gap = position[11];
     await move(tile, position[tile]);
     [position[tile], position[11]] = [position[11], position[tile]];
-    const sentence = n < solution.length - 1 ? `${tileName(tile)} nach ${where(gap)}.` : 'Das Bild ist vollständig.';
-    await after(String(n + 1), 3 + n, sentence, `move ${n + 1}, ${tileName(tile)}`);
+    const sentence = `${tileName(tile)} nach ${where(gap)}.`;
+    if (n < solution.length - 1) {
+      await after(String(n + 1), 3 + n, sentence, `move ${n + 1}, ${tileName(tile)}`);
+    } else {
+      // The winning press says two sentences, the move's and then the win's.
+      await after(String(n + 1), 4 + n, 'Das Bild ist vollständig.', 'the win');
+      assert.equal((await announced(session))[2 + n], sentence, 'the winning move said before the win');
+    }
   }
   assert.deepEqual(await boardPositions(session), HOME, 'the picture whole');
   await until(() => session.execute(() => document.getElementById('tile11').getBoundingClientRect().width > 0), true, 'the last tile shown');
