@@ -1,6 +1,6 @@
 // Rutschbild in the browser: the page is there already; this brings it to life.
 #include "clock.h"
-#include "form1.h"
+#include "main_window.h"
 
 #include <emscripten/emscripten.h>
 
@@ -16,7 +16,7 @@ int main()
             return 1;
     }
     rutschbild::SystemClock clock;
-    rutschbild::web::Form1 form(clock);
+    rutschbild::web::MainWindow window(clock);
     // The page goes on after main: leave it without unwinding, so the window stays where it is.
     emscripten_exit_with_live_runtime();
 }

@@ -2,7 +2,7 @@
 // and the hand-written designed and touch halves inside the one media query that tells them apart:
 // the designed layout (every control at its twip place / 15) for a mouse wherever the whole window
 // fits, the touch layout for a finger and wherever it does not fit (small windows, browser zoom).
-#include "game_control.h"
+#include "picture_sets.h"
 #include "site.h"
 
 #include <algorithm>
@@ -64,6 +64,23 @@ void writeBoardTwips(std::ostream& css)
     }
 }
 
+std::string colour(const layout::Rgb& rgb)
+{
+    return "rgb(" + std::to_string(rgb.red) + ", " + std::to_string(rgb.green) + ", " +
+           std::to_string(rgb.blue) + ")";
+}
+
+// The window's own colours and the credit's face, the same in both layouts. Where the credit's
+// face is missing, the nearest monospace faces stand in.
+void writeStyling(std::ostream& css)
+{
+    css << "#creditLabel { color: " << colour(layout::kCreditColour) << "; font-family: \""
+        << layout::kCreditFont.family << "\", \"DejaVu Sans Mono\", Menlo, Consolas, monospace; }\n"
+        << ".field { background: " << colour(layout::kValueBackground) << "; }\n"
+        << ".line { background: " << colour(layout::kBoardLineColour) << "; }\n"
+        << "#boardOutline { border: 1px solid " << colour(layout::kBoardLineColour) << "; }\n";
+}
+
 bool isCaption(const layout::Control& control)
 {
     return std::any_of(
@@ -73,7 +90,7 @@ bool isCaption(const layout::Control& control)
 
 void writeDesignedPlaces(std::ostream& css)
 {
-    css << "  #Form1 { width: " << pixels(layout::kClientWidth)
+    css << "  #mainWindow { width: " << pixels(layout::kClientWidth)
         << "px; height: " << pixels(layout::kClientHeight) << "px; }\n";
     const TwipRect& board = layout::kBoard;
     css << "  #board { left: " << pixels(board.left) << "px; top: " << pixels(board.top)
@@ -81,6 +98,8 @@ void writeDesignedPlaces(std::ostream& css)
         << "px; }\n";
     for (const layout::Control& control : layout::kControls)
         place(css, selector(control), control.box, isCaption(control));
+    // The designed size; the touch layout sizes the credit like its other small print.
+    css << "  #creditLabel { font-size: " << layout::kCreditFont.points << "pt; }\n";
 }
 
 // The touch layout's wide form, controls beside the board, wherever the board keeps the whole
@@ -112,6 +131,7 @@ void writeLayoutCss(std::ostream& css, const std::string& designed, const std::s
         "(min-height: " + std::to_string(pixels(layout::kClientHeight)) + "px)";
     css << "/* Made by web/generate from game/layout.h and web/layout/*.css. */\n";
     writeBoardTwips(css);
+    writeStyling(css);
     css << "\n@media " << width << " and " << height
         << " {\n@media not all and (pointer: coarse) {\n";
     writeDesignedPlaces(css);

@@ -2,8 +2,8 @@
 // before its WebAssembly arrives. Controls come in tab order, which is then the page's own. The
 // texts are the game's own constants, none with a character that HTML would take as markup.
 #include "accessible_text.h"
-#include "game_control.h"
 #include "outside_window_texts.h"
+#include "picture_sets.h"
 #include "site.h"
 
 #include <algorithm>
@@ -85,15 +85,15 @@ void writeFrame(std::ostream& html, const Control& frame)
     const std::string legend = std::string(frame.name) + "Legend";
     html << "    <fieldset id=\"" << frame.name << "\">\n      <legend id=\"" << legend << "\">"
          << frame.text << "</legend>\n";
-    const char* checked = " checked"; // the first option is the one chosen at the start
     for (const Control& control : layout::kControls) {
         if (!layout::inFrame(control) || control.frame != frame.id)
             continue;
         if (control.role == Role::OptionButton) {
             html << "      <label for=\"" << control.name
                  << "\">\n        <input type=\"radio\" name=\"" << frame.name << "\" id=\""
-                 << control.name << "\"" << std::exchange(checked, "") << ">" << control.text
-                 << "</label>\n";
+                 << control.name << "\""
+                 << (control.id == layout::kInitiallyChosenOption ? " checked" : "") << ">"
+                 << control.text << "</label>\n";
         } else {
             // The list shows the picture on the board from the start; the program adds the rest.
             html << "      <select id=\"" << control.name << "\" aria-labelledby=\"" << legend
@@ -137,7 +137,7 @@ void writeIndexHtml(std::ostream& html)
     html << kHead << "  <meta name=\"description\" content=\"" << kGameDescription
          << "\">\n  <title>" << layout::kWindowTitle << "</title>\n  <link rel=\"preload\" href=\""
          << artFile(kPictureSets.front().name) << "\" as=\"image\" type=\"image/svg+xml\">\n"
-         << "</head>\n<body>\n  <main id=\"Form1\">\n    <h1 class=\"visually-hidden\">"
+         << "</head>\n<body>\n  <main id=\"mainWindow\">\n    <h1 class=\"visually-hidden\">"
          << layout::kWindowTitle << "</h1>\n";
     writeBoard(html);
     writeControls(html);

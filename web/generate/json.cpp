@@ -13,6 +13,12 @@ std::string box(const TwipRect& r)
            "}";
 }
 
+std::string colour(const layout::Rgb& rgb)
+{
+    return "[" + std::to_string(rgb.red) + ", " + std::to_string(rgb.green) + ", " +
+           std::to_string(rgb.blue) + "]";
+}
+
 } // namespace
 
 void writeLayoutJson(std::ostream& json)
@@ -35,7 +41,13 @@ void writeLayoutJson(std::ostream& json)
              << (layout::inFrame(control) ? layout::control(control.frame).name : "")
              << "\", \"box\": " << box(control.box) << "}";
     }
-    json << "]\n}\n";
+    json << "],\n  \"creditFont\": {\"family\": \"" << layout::kCreditFont.family
+         << "\", \"points\": " << layout::kCreditFont.points
+         << "},\n  \"creditColour\": " << colour(layout::kCreditColour)
+         << ",\n  \"valueBackground\": " << colour(layout::kValueBackground)
+         << ",\n  \"boardLineColour\": " << colour(layout::kBoardLineColour)
+         << ",\n  \"initiallyChosenOption\": \""
+         << layout::control(layout::kInitiallyChosenOption).name << "\"\n}\n";
 }
 
 } // namespace rutschbild::web

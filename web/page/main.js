@@ -11,7 +11,7 @@ wasm.catch(() => {}); // a failed download is shown by the program's start below
 // The program runs for as long as the page: where it does not arrive, or ends because the page
 // arrived incomplete, a notice takes the place of a board that would not answer.
 function showLoadFailure() {
-  document.getElementById('Form1').hidden = true;
+  document.getElementById('mainWindow').hidden = true;
   document.getElementById('loadFailure').hidden = false;
 }
 

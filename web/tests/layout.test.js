@@ -38,25 +38,25 @@ test.describe('designed layout at 1280 x 800', () => {
   });
 
   test('the window is 650 x 502 in the middle, every control at its twip place / 15', async ({ page }) => {
-    const form = await page.locator('#Form1').boundingBox();
+    const form = await page.locator('#mainWindow').boundingBox();
     expectAt(
       { left: form.x - (1280 - px(layout.client.width)) / 2, top: form.y - (800 - px(layout.client.height)) / 2, width: form.width, height: form.height },
       { left: 0, top: 0, ...layout.client },
-      'Form1',
+      'mainWindow',
     );
 
     // Every control at its place; inside a frame, places count from the frame. An option is its
     // circle with its caption.
     for (const { selector, frame, box } of layout.controls)
-      expectAt(await boxWithin(page, selector, frame ? `#${frame}` : '#Form1'), box, selector);
-    expectAt(await boxWithin(page, '#boardOutline', '#Form1'), layout.boardOutline, 'boardOutline');
+      expectAt(await boxWithin(page, selector, frame ? `#${frame}` : '#mainWindow'), box, selector);
+    expectAt(await boxWithin(page, '#boardOutline', '#mainWindow'), layout.boardOutline, 'boardOutline');
     for (const [i, slot] of layout.slots.entries())
-      expectAt(await boxWithin(page, `#tile${i}`, '#Form1'), slot, `tile${i}`);
+      expectAt(await boxWithin(page, `#tile${i}`, '#mainWindow'), slot, `tile${i}`);
 
     // The grid lines, one pixel wide, show during a game.
     await page.getByRole('button', { name: 'Start' }).click();
     for (const [i, { x1, y1, x2, y2 }] of layout.gridLines.entries()) {
-      const box = await boxWithin(page, `#gridLine${i}`, '#Form1');
+      const box = await boxWithin(page, `#gridLine${i}`, '#mainWindow');
       expect(box.left, `gridLine${i}`).toBeCloseTo(px(x1), 2);
       expect(box.top, `gridLine${i}`).toBeCloseTo(px(y1), 2);
       expect(box.width, `gridLine${i}`).toBeCloseTo(Math.max(1, px(x2 - x1)), 2);
@@ -120,7 +120,7 @@ test.describe('designed layout at 1280 x 800', () => {
 test('a window of exactly 650 x 502 still gets the designed layout, one pixel less the touch layout', async ({ page }) => {
   await page.setViewportSize({ width: px(layout.client.width), height: px(layout.client.height) });
   await openGame(page);
-  expect(await page.locator('#Form1').boundingBox()).toEqual({ x: 0, y: 0, width: 650, height: 502 });
+  expect(await page.locator('#mainWindow').boundingBox()).toEqual({ x: 0, y: 0, width: 650, height: 502 });
   await page.setViewportSize({ width: px(layout.client.width) - 1, height: px(layout.client.height) });
   const tile = await page.locator('#tile0').boundingBox();
   expect(tile.width).toBeGreaterThanOrEqual(44);

@@ -9,7 +9,7 @@ for (const file of ['layout.css', 'style.css', 'rutschbild.wasm', 'rutschbild.js
     await page.goto('/');
     const notice = page.getByRole('alert');
     await expect(notice).toHaveText('Rutschbild konnte nicht geladen werden. Bitte lade die Seite neu.');
-    await expect(page.locator('#Form1')).toBeHidden();
+    await expect(page.locator('#mainWindow')).toBeHidden();
     await expect(page.getByRole('button')).toHaveCount(0);
 
     // The browser's report of the refused request is expected here, and nothing else.
@@ -25,5 +25,5 @@ test('a page that arrived without a tile asks to be loaded again', async ({ page
   });
   await page.goto('/');
   await expect(page.getByRole('alert')).toBeVisible();
-  await expect(page.locator('#Form1')).toBeHidden();
+  await expect(page.locator('#mainWindow')).toBeHidden();
 });

@@ -27,7 +27,7 @@ async function layoutProblems(page) {
     const problems = [];
     const rect = (s) => document.querySelector(s).getBoundingClientRect();
     const boxes = selectors.map((s) => [s, rect(s)]);
-    const screen = rect('#Form1');
+    const screen = rect('#mainWindow');
     const right = Math.min(screen.right, document.documentElement.clientWidth);
     for (const [s, r] of boxes) {
       const e = document.querySelector(s);

@@ -16,7 +16,7 @@ for (const { viewport, floor } of SCREENS.filter((screen) => screen.kind === 'ta
     test('the touch layout, targets of 44 x 44 at least, board and Start in view, the board as large as fits', async ({ page }) => {
       await openGame(page);
       expect(await page.evaluate(() => matchMedia('(pointer: coarse)').matches)).toBe(true);
-      await expect(page.locator('#Form1')).toHaveCSS('display', 'grid');
+      await expect(page.locator('#mainWindow')).toHaveCSS('display', 'grid');
       expect(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth)).toBe(true);
       await expect(page.locator('#board')).toBeInViewport({ ratio: 1 });
       const board = await expectAllAtAGlance(page, floor);
@@ -36,5 +36,5 @@ for (const { viewport, floor } of SCREENS.filter((screen) => screen.kind === 'ta
 test('a mouse on the same screen gets the designed window', async ({ page }) => {
   await page.setViewportSize({ width: 1024, height: 768 });
   await openGame(page);
-  expect(await page.locator('#Form1').boundingBox()).toMatchObject({ width: 650, height: 502 });
+  expect(await page.locator('#mainWindow').boundingBox()).toMatchObject({ width: 650, height: 502 });
 });

@@ -11,7 +11,7 @@ test('where the tab stays, the game stops and says goodbye', async ({ page }) =>
 
   await page.getByRole('button', { name: 'Tschüss' }).click();
   expect(page.isClosed()).toBe(false);
-  await expect(page.locator('#Form1')).toBeHidden();
+  await expect(page.locator('#mainWindow')).toBeHidden();
   const farewell = page.locator('#farewell');
   await expect(farewell).toBeVisible();
   await expect(farewell).toContainText('Tschüss');
@@ -21,7 +21,7 @@ test('where the tab stays, the game stops and says goodbye', async ({ page }) =>
 
   await farewell.getByRole('button').click();
   await expect(page.locator('#pictureList option', { hasText: 'Garten' })).toHaveCount(1);
-  await expect(page.locator('#Form1')).toBeVisible();
+  await expect(page.locator('#mainWindow')).toBeVisible();
   await expect(farewell).toBeHidden();
   await expect(page.locator('#movesValue')).toHaveText('');
 });

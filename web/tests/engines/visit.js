@@ -18,15 +18,15 @@ async function checkGeometry(session, layout) {
       const base = document.querySelector(origin).getBoundingClientRect();
       return { left: box.left - base.left, top: box.top - base.top, width: box.width, height: box.height };
     };
-    const form = document.getElementById('Form1').getBoundingClientRect();
+    const form = document.getElementById('mainWindow').getBoundingClientRect();
     return {
       form: { left: form.left - (innerWidth - form.width) / 2, top: form.top - (innerHeight - form.height) / 2, width: form.width, height: form.height },
       items: items.map(([selector, origin]) => within(selector, origin)),
     };
   }, [[
-    ...layout.controls.map(({ selector, frame }) => [selector, frame ? `#${frame}` : '#Form1']),
-    ['#boardOutline', '#Form1'],
-    ...layout.slots.map((slot, i) => [`#tile${i}`, '#Form1']),
+    ...layout.controls.map(({ selector, frame }) => [selector, frame ? `#${frame}` : '#mainWindow']),
+    ['#boardOutline', '#mainWindow'],
+    ...layout.slots.map((slot, i) => [`#tile${i}`, '#mainWindow']),
   ]]);
   const expected = [
     ...layout.controls.map(({ selector, box }) => [selector, box]),
@@ -41,7 +41,7 @@ async function checkGeometry(session, layout) {
     for (const side of ['left', 'top', 'width', 'height'])
       if (Math.abs(box[side] - px(twips[side])) >= 0.99) wrong.push(`${what} ${side} ${box[side]} not ${px(twips[side])}`);
   };
-  compare('#Form1 in the middle', boxes.form, { left: 0, top: 0, ...layout.client });
+  compare('#mainWindow in the middle', boxes.form, { left: 0, top: 0, ...layout.client });
   expected.forEach(([selector, twips], i) => compare(selector, boxes.items[i], twips));
   assert.deepEqual(wrong, [], 'controls off their designed boxes');
 }
@@ -88,10 +88,10 @@ const scenarios = [
       await openGame(session, url);
       assert.equal(await session.execute(() => devicePixelRatio), 1);
 
-      // The window as it first shows: exactly #Form1's border box.
+      // The window as it first shows: exactly #mainWindow's border box.
       await session.execute(() => document.fonts.ready.then(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r)))));
-      const png = await session.screenshot('#Form1');
-      assert.deepEqual(pngSize(png), { width: px(layout.client.width), height: px(layout.client.height) }, 'the screenshot of #Form1');
+      const png = await session.screenshot('#mainWindow');
+      assert.deepEqual(pngSize(png), { width: px(layout.client.width), height: px(layout.client.height) }, 'the screenshot of #mainWindow');
       fs.mkdirSync(drawnDir, { recursive: true });
       fs.writeFileSync(path.join(drawnDir, `web-${engine.name}.png`), png);
 

@@ -1,4 +1,4 @@
-#include "beeper.h"
+#include "sound.h"
 
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
