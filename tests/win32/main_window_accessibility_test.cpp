@@ -241,6 +241,48 @@ TEST_F(MainWindowAccessibility, ListenersHearOfEachPlaceThatChanged)
     recordedEvents = nullptr;
 }
 
+// The controls whose text was set while a test records.
+std::vector<int>* textsSet = nullptr;
+
+LRESULT CALLBACK recordTextSet(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT && textsSet != nullptr)
+        textsSet->push_back(GetDlgCtrlID(call->hwnd));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A value label is given a text, and with it a new name for screen readers, only when its text
+// changes: a reader that follows one of them hears nothing twice.
+TEST_F(MainWindowAccessibility, OnlyTheValueTextsThatChangeAreSetAnew)
+{
+    click(startButton);
+    std::vector<int> set;
+    textsSet = &set;
+    const HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, recordTextSet, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    auto setTimes = [&](layout::ControlId id) {
+        return std::count(set.begin(), set.end(), controlId(id));
+    };
+
+    clock.monotonic += 1'000;
+    tick();
+    EXPECT_EQ(setTimes(playTimeValue), 1);
+    EXPECT_EQ(setTimes(movesValue), 0);
+    EXPECT_EQ(setTimes(startTimeValue), 0);
+
+    set.clear();
+    clock.monotonic += 200; // still "0 : 1"
+    tick();
+    clickTile(9);
+    EXPECT_EQ(setTimes(playTimeValue), 0);
+    EXPECT_EQ(setTimes(movesValue), 1);
+    EXPECT_EQ(setTimes(startTimeValue), 0);
+    UnhookWindowsHookEx(hook);
+    textsSet = nullptr;
+}
+
 TEST_F(MainWindowAccessibility, AClientHoldingTheObjectAfterTheWindowIsGoneGetsErrors)
 {
     ASSERT_TRUE(pane);

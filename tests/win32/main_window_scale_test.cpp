@@ -6,6 +6,7 @@
 #include "picture_sets.h"
 #include "png_decoder.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace rutschbild::win32 {
@@ -124,6 +125,29 @@ TEST_F(MainWindowScale, At200PercentTheBoardShowsTheLargePicturesPixelForPixel)
     for (int slot = 0; slot < 12; ++slot) {
         const RECT inside = slotInside(slot, 192);
         const Pixels large = *decoder.decode(113 + slot + kTwiceSizeOffset);
+        EXPECT_EQ(cut(board, inside).values, cut(large, pictureInside(inside, 192)).values)
+            << "slot " << slot;
+    }
+}
+
+// The large pictures drawn once stay no longer than their set does, and each tile takes its own
+// piece's wherever it stands.
+TEST_F(MainWindowScale, At200PercentTheLargePicturesFollowTheChosenSetAndTheTiles)
+{
+    changeDpi(mainWindow.handle(), 192);
+    renderBoard(); // the "Kinder" pieces are drawn large now
+    HWND list = control(pictureList);
+    SendMessageW(list, LB_SETCURSEL, 1, 0); // "Garten", as a click on it selects it
+    SendMessageW(mainWindow.handle(), WM_COMMAND, MAKEWPARAM(controlId(pictureList), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    click(startButton);
+    // By slot, the fixed start: which tile stands there; the gap in the last slot.
+    constexpr std::array<int, 12> kTileInSlot{1, 10, 4, 2, 3, 0, 7, 6, 5, 8, 9, -1};
+    const Pixels board = renderBoard();
+    const PngDecoder decoder;
+    for (int slot = 0; slot < 11; ++slot) {
+        const RECT inside = slotInside(slot, 192);
+        const Pixels large = *decoder.decode(201 + kTileInSlot[slot]);
         EXPECT_EQ(cut(board, inside).values, cut(large, pictureInside(inside, 192)).values)
             << "slot " << slot;
     }
