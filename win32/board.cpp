@@ -37,7 +37,6 @@ Board::Board(HWND parent, int id, const WindowView& view, ClickHandler onClick)
     createWindow(0, kClassName, widen(std::string(kBoardName)).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
                  0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                  GetModuleHandleW(nullptr), this);
-    loadPictures();
 }
 
 LRESULT Board::onMessage(UINT message, WPARAM wParam, LPARAM lParam)

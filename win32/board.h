@@ -25,7 +25,8 @@ class Board {
 public:
     using ClickHandler = std::function<void(int tile)>;
 
-    // The view is the game's, read at every paint; it outlives the board.
+    // The view is the game's, read at every paint; it outlives the board. The pictures come with
+    // the first show of the picture part.
     Board(HWND parent, int id, const WindowView& view, ClickHandler onClick);
     ~Board();
     Board(const Board&) = delete;

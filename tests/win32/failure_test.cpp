@@ -77,6 +77,7 @@ TEST_F(Failures, AMissingPictureAndNoMemoryForOneAreReported)
     loadImage = &noPicture;
     const WindowView view;
     Board board(mainWindow.handle(), 1, view, [](int) {});
+    board.show(kPicturePart);
     EXPECT_EQ(reported, std::vector<std::string>{"Rutschbild kann nicht weiterlaufen: Ein Bild des "
                                                  "Spiels lässt sich nicht laden."});
 
