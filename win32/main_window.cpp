@@ -162,8 +162,8 @@ void MainWindow::show(const WindowView& view, unsigned parts)
     board_->show(parts);
     if ((parts & kRunningPart) != 0) {
         EnableWindow(controlFor(ControlId::pictureList), view.pictureListEnabled);
-        if (view.playClockRunning != playClockRunning_)
-            setPlayClockRunning(view.playClockRunning);
+        // A new start sets the timer anew, so its first tick comes a whole interval later.
+        setPlayClockRunning(view.playClockRunning);
     }
     if ((parts & kTextsPart) != 0) {
         setText(ControlId::startTimeValue, view.startTimeText);
