@@ -63,8 +63,8 @@ std::vector<std::vector<Tap>> taps(int sourceSize, int targetSize)
 Bitmap loadBitmapResource(int number)
 {
     return Bitmap(
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number),
-                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        static_cast<HBITMAP>(loadImage(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number),
+                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 Pixels readPixels(HBITMAP bitmap)

@@ -2,10 +2,12 @@
 #include "accessible_text.h"
 #include "bitmaps.h"
 #include "board_accessible.h"
+#include "colours.h"
 #include "dpi.h"
 #include "failure.h"
 #include "failure_texts.h"
 #include "layout.h"
+#include "picture_sets.h"
 #include "png_decoder.h"
 #include "text.h"
 #include "window_procedure.h"
@@ -24,18 +26,14 @@ constexpr wchar_t kClassName[] = L"RutschbildBoard";
 
 } // namespace
 
-Board::Board(HWND parent, int id, ClickHandler onClick) : onClick_(std::move(onClick))
+Board::Board(HWND parent, int id, const WindowView& view, ClickHandler onClick)
+    : view_(view), onClick_(std::move(onClick)), toldPlaces_(view.tileInSlot)
 {
     // No CS_DBLCLKS: every press is a press. The second press of a double-click on a tile that
     // moved lands on the hole it left, so the tile moves once; a quick press on another tile is
     // a click of its own.
     [[maybe_unused]] static const bool registered =
         (registerWindowClass(kClassName, &windowProcedure<Board>, [](WNDCLASSEXW&) {}), true);
-    for (int slot = 0; slot < kTiles; ++slot) {
-        tiles_[slot] = {
-            .slot = slot, .top = layout::slotBox(slot).top, .left = layout::slotBox(slot).left};
-        toldPlaces_[slot] = slot;
-    }
     createWindow(0, kClassName, widen(std::string(kBoardName)).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
                  0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                  GetModuleHandleW(nullptr), this);
@@ -91,25 +89,28 @@ void Board::paint(HDC target)
     FillRect(canvas.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
 
     MemoryDc source(CreateCompatibleDC(target));
-    for (int i = 0; i < kTiles; ++i) {
-        const Tile& tile = tiles_[i];
-        HBITMAP picture = tile.scaled ? tile.scaled.get() : tile.picture.get();
-        if (!tile.visible || picture == nullptr)
+    for (int slot = 0; slot < kTiles; ++slot) {
+        const std::optional<int> tile = tileIn(slot);
+        if (!tile)
             continue;
-        const RECT place = tileRect(i);
+        const Picture& shown = pictures_[*tile];
+        HBITMAP picture = shown.scaled ? shown.scaled.get() : shown.bitmap.get();
+        if (picture == nullptr)
+            continue;
+        const RECT place = slotRect(slot);
         const Selection pictureSelection(source.get(), picture);
         BitBlt(canvas.get(), place.left, place.top, place.right - place.left,
                place.bottom - place.top, source.get(), 0, 0, SRCCOPY);
     }
 
-    HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    const Brush lineBrush(CreateSolidBrush(colourRef(layout::kBoardLineColour)));
     const int lineWidth = std::max(1, pixelsAtDpi(kTwipsPerPixel, static_cast<int>(dpi_)));
     const RECT board = pixelRect(layout::kBoardOutline, dpi_);
     auto fill = [&](int left, int top, int right, int bottom) {
         const RECT r{left - board.left, top - board.top, right - board.left, bottom - board.top};
-        FillRect(canvas.get(), &r, white);
+        FillRect(canvas.get(), &r, lineBrush.get());
     };
-    if (linesVisible_) {
+    if (view_.gridLinesVisible) {
         const int d = static_cast<int>(dpi_);
         for (int i = 0; i < layout::kGridLineCount; ++i) {
             const layout::TwipLine line = layout::gridLine(i);
@@ -146,15 +147,6 @@ void Board::onRelease(POINT point)
         onClick_(*tile);
 }
 
-RECT Board::tileRect(int tile) const
-{
-    const RECT board = pixelRect(layout::kBoard, dpi_);
-    RECT place = pixelRect(
-        {tiles_[tile].left, tiles_[tile].top, layout::kTileWidth, layout::kTileHeight}, dpi_);
-    OffsetRect(&place, -board.left, -board.top);
-    return place;
-}
-
 RECT Board::slotRect(int slot) const
 {
     const RECT board = pixelRect(layout::kBoard, dpi_);
@@ -163,23 +155,20 @@ RECT Board::slotRect(int slot) const
     return place;
 }
 
-std::optional<int> Board::tileInSlot(int slot) const
+std::optional<int> Board::tileIn(int slot) const
 {
-    for (int tile = kTiles - 1; tile >= 0; --tile)
-        if (tiles_[tile].visible && tiles_[tile].slot == slot)
-            return tile;
-    return std::nullopt;
+    const int tile = view_.tileInSlot[slot];
+    return tile == kNoTile ? std::nullopt : std::optional<int>(tile);
 }
 
 std::optional<int> Board::tileAt(POINT point) const
 {
-    // Topmost first; the lines above the tiles take no clicks.
-    for (int i = kTiles - 1; i >= 0; --i)
-        if (tiles_[i].visible) {
-            const RECT place = tileRect(i);
-            if (PtInRect(&place, point))
-                return i;
-        }
+    // The lines above the tiles take no clicks; the gap has no tile to click.
+    for (int slot = 0; slot < kTiles; ++slot) {
+        const RECT place = slotRect(slot);
+        if (PtInRect(&place, point))
+            return tileIn(slot);
+    }
     return std::nullopt;
 }
 
@@ -191,8 +180,8 @@ void Board::setDpi(UINT dpi)
     const RECT place = pixelRect(layout::kBoard, dpi);
     SetWindowPos(window_, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (Tile& tile : tiles_)
-        tile.scaled.reset();
+    for (Picture& picture : pictures_)
+        picture.scaled.reset();
     redraw();
 }
 
@@ -209,48 +198,44 @@ void Board::scalePictures()
         size.cy = std::max(size.cy, place.bottom - place.top);
     }
     std::optional<PngDecoder> decoder; // COM and the imaging component only when needed
-    for (Tile& tile : tiles_) {
-        if (tile.scaled || !tile.picture)
+    for (int piece = 0; piece < kTiles; ++piece) {
+        Picture& picture = pictures_[piece];
+        if (picture.scaled || !picture.bitmap)
             continue;
         std::optional<Pixels> source;
         if (dpi_ > kDesignDpi) {
             if (!decoder)
                 decoder.emplace();
-            source = decoder->decode(tile.pictureNumber + kLargePictureOffset);
+            source = decoder->decode(twiceSizeResourceNumber(view_.pictureSet, piece));
         }
         if (!source)
-            source = readPixels(tile.picture.get());
-        tile.scaled = createBitmap(scaledSmoothly(*source, size.cx, size.cy));
+            source = readPixels(picture.bitmap.get());
+        picture.scaled = createBitmap(scaledSmoothly(*source, size.cx, size.cy));
     }
 }
 
-void Board::setPicture(int tile, int bitmapNumber)
+// Tile i shows piece i of the view's picture set. The first picture that does not load is reported
+// and ends the program.
+void Board::loadPictures()
 {
-    tiles_[tile].pictureNumber = bitmapNumber;
-    tiles_[tile].picture = loadBitmapResource(bitmapNumber);
-    if (!tiles_[tile].picture)
-        reportFailure(kPictureFailureText);
-    tiles_[tile].scaled.reset();
-    redraw();
+    for (int piece = 0; piece < kTiles; ++piece) {
+        Picture& picture = pictures_[piece];
+        picture.scaled.reset();
+        picture.bitmap = loadBitmapResource(bitmapNumber(view_.pictureSet, piece));
+        if (!picture.bitmap) {
+            reportFailure(kPictureFailureText);
+            return;
+        }
+    }
 }
 
-void Board::placeTile(int tile, int slot, int top, int left)
+void Board::show(unsigned parts)
 {
-    const bool moved = tiles_[tile].slot != slot;
-    tiles_[tile].slot = slot;
-    tiles_[tile].top = top;
-    tiles_[tile].left = left;
-    redraw();
-    if (moved)
-        tellChangedPlaces();
-}
-
-void Board::setTileVisible(int tile, bool visible)
-{
-    const bool changed = tiles_[tile].visible != visible;
-    tiles_[tile].visible = visible;
-    redraw();
-    if (changed)
+    if ((parts & kPicturePart) != 0)
+        loadPictures();
+    if ((parts & (kBoardPart | kRunningPart | kPicturePart)) != 0)
+        redraw();
+    if ((parts & kBoardPart) != 0)
         tellChangedPlaces();
 }
 
@@ -258,7 +243,7 @@ void Board::tellChangedPlaces()
 {
     bool changed = false;
     for (int slot = 0; slot < kTiles; ++slot) {
-        const std::optional<int> now = tileInSlot(slot);
+        const int now = view_.tileInSlot[slot];
         if (now != toldPlaces_[slot]) {
             toldPlaces_[slot] = now;
             notifyPlaceChanged(window_, slot);
@@ -270,11 +255,5 @@ void Board::tellChangedPlaces()
 }
 
 void Board::announce(const std::string& text) { raiseAlert(window_, alerts_.add(widen(text))); }
-
-void Board::setLinesVisible(bool visible)
-{
-    linesVisible_ = visible;
-    redraw();
-}
 
 } // namespace rutschbild::win32

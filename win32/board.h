@@ -1,14 +1,14 @@
 #pragma once
 
-// The board of Form1 as one child window: the tiles, the grid lines and the board's outline,
-// drawn together without flicker. Each tile keeps its slot and its place in the layout's twips;
-// a left press and release on the same tile is that tile's Click. Screen readers see the board's
-// places in board order, the tiles as buttons and the gap, and hear its alerts
-// (board_accessible.h).
+// The board of the main window as one child window: the tiles, the grid lines and the board's
+// outline, drawn together without flicker from the game's view. A left press and release on the
+// same tile is that tile's Click. Screen readers see the board's places in board order, the tiles
+// as buttons and the gap, and hear its alerts (board_accessible.h).
 #include "alerts.h"
 #include "com.h"
 #include "gdi_handles.h"
 #include "slots.h"
+#include "window_view.h"
 
 #include <windows.h>
 
@@ -25,7 +25,9 @@ class Board {
 public:
     using ClickHandler = std::function<void(int tile)>;
 
-    Board(HWND parent, int id, ClickHandler onClick);
+    // The view is the game's, read at every paint; it outlives the board. The pictures come with
+    // the first show of the picture part.
+    Board(HWND parent, int id, const WindowView& view, ClickHandler onClick);
     ~Board();
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
@@ -34,30 +36,15 @@ public:
 
     // Places the board window for the given resolution; the pictures follow at the next paint.
     void setDpi(UINT dpi);
-    // The tile's picture: the bitmap resource of this number.
-    void setPicture(int tile, int bitmapNumber);
-    void placeTile(int tile, int slot, int top, int left);
-    void setTileVisible(int tile, bool visible);
-    void setLinesVisible(bool visible);
-
-    int tileSlot(int tile) const { return tiles_[tile].slot; }
-    bool tileVisible(int tile) const { return tiles_[tile].visible; }
-    bool linesVisible() const { return linesVisible_; }
-    // The shown tile in the slot (the topmost, while Start puts two in one for a moment); none
-    // where the gap is.
-    std::optional<int> tileInSlot(int slot) const;
+    // The view changed in these parts (ViewPart bits).
+    void show(unsigned parts);
 
     // Tells screen readers a sentence unasked.
     void announce(const std::string& text);
 
 private:
-    struct Tile {
-        int slot = 0;
-        int top = 0; // twips on the form
-        int left = 0;
-        bool visible = true;
-        int pictureNumber = 0;
-        Bitmap picture{};
+    struct Picture {
+        Bitmap bitmap{};
         Bitmap scaled{}; // the picture at the window's resolution; none at 96 DPI
     };
 
@@ -68,24 +55,28 @@ private:
     void paint(HDC target);
     void onPress(POINT point);
     void onRelease(POINT point);
+    void loadPictures();
     void scalePictures();
-    RECT tileRect(int tile) const;
     RECT slotRect(int slot) const;
+    // The tile standing in the slot; none for the gap.
+    std::optional<int> tileIn(int slot) const;
     std::optional<int> tileAt(POINT point) const;
     // Tells listening screen readers of each place whose tile or gap changed.
     void tellChangedPlaces();
     void redraw() const;
-    // In board_accessible.cpp: WM_GETOBJECT, and the end of the object it hands out.
+    // In board_accessible_places.cpp: WM_GETOBJECT, and the end of the object it hands out.
     LRESULT accessibleObject(WPARAM flags, LPARAM objectId);
     void closeAccessible();
 
     HWND window_ = nullptr;
+    const WindowView& view_;
     ClickHandler onClick_;
     UINT dpi_ = 96;
-    std::array<Tile, kTiles> tiles_;
-    bool linesVisible_ = true;
+    std::array<Picture, kTiles> pictures_; // by piece of the view's picture set
     std::optional<int> pressedTile_;
-    std::array<std::optional<int>, kTiles> toldPlaces_; // each slot's tile as listeners know it
+    // What listening screen readers were last told of each place, so that a change of the view
+    // tells them only of the places that changed.
+    std::array<int, kTiles> toldPlaces_{};
     Alerts alerts_;
     ComPointer<BoardAccessible> accessible_; // made on the first WM_GETOBJECT
     bool accessibleClosed_ = false;

@@ -43,7 +43,7 @@ HRESULT BoardAccessible::lookUp(const VARIANT& child, std::optional<int>& slot) 
     return S_OK;
 }
 
-std::optional<int> BoardAccessible::tileIn(int slot) const { return board_->tileInSlot(slot); }
+std::optional<int> BoardAccessible::tileIn(int slot) const { return board_->tileIn(slot); }
 
 bool BoardAccessible::isAlert(const VARIANT& child) const
 {

@@ -3,9 +3,30 @@
 #include "board.h"
 #include "board_accessible.h"
 #include "board_accessible_calls.h"
+#include "board_keys.h"
 #include "slots.h"
 
 namespace rutschbild::win32 {
+
+namespace {
+
+std::optional<BoardKey> keyOf(LONG direction)
+{
+    switch (direction) {
+    case NAVDIR_UP:
+        return BoardKey::up;
+    case NAVDIR_DOWN:
+        return BoardKey::down;
+    case NAVDIR_LEFT:
+        return BoardKey::left;
+    case NAVDIR_RIGHT:
+        return BoardKey::right;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 HRESULT BoardAccessible::accSelect(LONG, VARIANT child)
 {
@@ -48,17 +69,11 @@ HRESULT BoardAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end
         const int next = *slot + (direction == NAVDIR_NEXT ? 1 : -1);
         if (next >= 0 && next < kTiles)
             target = next;
-    } else {
-        // On the board: the place beside this one, tile or gap. A step off the board or across a
-        // row's end finds no neighbour.
-        const auto step = [direction](LONG less, LONG more) {
-            return direction == more ? 1 : direction == less ? -1 : 0;
-        };
-        const int row = rowOf(*slot) + step(NAVDIR_UP, NAVDIR_DOWN);
-        const int column = columnOf(*slot) + step(NAVDIR_LEFT, NAVDIR_RIGHT);
-        if (row >= 0 && row < kRows && column >= 0 && column < kColumns &&
-            areNeighbours(*slot, slotAt(row, column)))
-            target = slotAt(row, column);
+    } else if (const std::optional<BoardKey> key = keyOf(direction)) {
+        // On the board: the place beside this one, tile or gap; at the board's edge none.
+        const int beside = slotAfterKey(*slot, *key);
+        if (beside != *slot)
+            target = beside;
     }
     if (!target)
         return S_FALSE;

@@ -23,5 +23,6 @@ inline void (*reportFailure)(std::string_view text) = &showFailureAndExit;
 
 inline decltype(&CreateWindowExW) createWindow = &CreateWindowExW;
 inline decltype(&CreateDIBSection) createDibSection = &CreateDIBSection;
+inline decltype(&LoadImageW) loadImage = &LoadImageW;
 
 } // namespace rutschbild::win32

@@ -15,6 +15,7 @@ template <typename Handle>
 using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
 using Bitmap = GdiObject<HBITMAP>;
 using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
 
 struct MemoryDcDeleter {
     void operator()(HDC dc) const { DeleteDC(dc); }

@@ -1,7 +1,7 @@
 // Rutschbild for Windows: one window, its message loop, and nothing read or written elsewhere.
 #include "clock.h"
 #include "com.h"
-#include "form1.h"
+#include "main_window.h"
 #include "message_loop.h"
 
 #include <windows.h>
@@ -16,9 +16,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 
     const rutschbild::win32::ComApartment apartment;
     const rutschbild::SystemClock clock;
-    rutschbild::win32::Form1 form(clock);
-    if (form.handle() == nullptr)
+    rutschbild::win32::MainWindow window(clock);
+    if (window.handle() == nullptr)
         return 1; // reported
-    form.show(showCommand);
-    return rutschbild::win32::runMessageLoop(form.handle());
+    window.show(showCommand);
+    return rutschbild::win32::runMessageLoop(window.handle());
 }

@@ -11,37 +11,37 @@ bool isPushButton(HWND control)
             (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
-// Enter and the keypad's Enter on a push button of the form press that button; the dialog manager
-// would press only a default button, and the form has none. A held key presses once, as Space
+// Enter and the keypad's Enter on a push button of the window press that button; the dialog manager
+// would press only a default button, and the window has none. A held key presses once, as Space
 // does. Whether the message was such a key.
-bool pressFocusedButton(HWND form, const MSG& message)
+bool pressFocusedButton(HWND window, const MSG& message)
 {
     if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN ||
-        !IsChild(form, message.hwnd) || !isPushButton(message.hwnd))
+        !IsChild(window, message.hwnd) || !isPushButton(message.hwnd))
         return false;
     const bool repeated = (message.lParam & (1 << 30)) != 0;
     if (!repeated)
-        SendMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
                      reinterpret_cast<LPARAM>(message.hwnd));
     return true;
 }
 
 } // namespace
 
-void deliver(HWND form, MSG& message)
+void deliver(HWND window, MSG& message)
 {
-    if (form != nullptr && IsWindow(form) &&
-        (pressFocusedButton(form, message) || IsDialogMessageW(form, &message)))
+    if (window != nullptr && IsWindow(window) &&
+        (pressFocusedButton(window, message) || IsDialogMessageW(window, &message)))
         return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
 
-int runMessageLoop(HWND form)
+int runMessageLoop(HWND window)
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0)
-        deliver(form, message);
+        deliver(window, message);
     return static_cast<int>(message.wParam);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-// The tile pictures drawn at twice the size, kept as PNG files among the program's resources and
-// decoded by the Windows Imaging Component, a part of every Windows since Vista.
+// The tile pictures drawn at twice the size, kept as PNG files among the program's resources
+// (numbered by twiceSizeResourceNumber in picture_sets.h) and decoded by the Windows Imaging
+// Component, a part of every Windows since Vista.
 #include "bitmaps.h"
 #include "com.h"
 
@@ -10,9 +11,6 @@
 struct IWICImagingFactory;
 
 namespace rutschbild::win32 {
-
-// RCDATA 201-224 hold bitmaps 101-124 at twice the size.
-constexpr int kLargePictureOffset = 100;
 
 class PngDecoder {
 public:

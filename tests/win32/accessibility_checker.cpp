@@ -145,8 +145,8 @@ bool write(const wchar_t* path)
 
 int wmain(int argc, wchar_t** argv)
 {
-    HWND form = FindWindowW(L"RutschbildForm1", L"Rutschbild");
-    HWND board = form ? FindWindowExW(form, nullptr, L"RutschbildBoard", nullptr) : nullptr;
+    HWND window = FindWindowW(L"RutschbildMainWindow", L"Rutschbild");
+    HWND board = window ? FindWindowExW(window, nullptr, L"RutschbildBoard", nullptr) : nullptr;
     if (board == nullptr) {
         std::puts("no Rutschbild window");
         return 2;
@@ -154,7 +154,7 @@ int wmain(int argc, wchar_t** argv)
     const ComApartment apartment;
     const bool listen = argc > 2 && std::wcscmp(argv[1], L"listen") == 0;
     DWORD process = 0;
-    GetWindowThreadProcessId(form, &process);
+    GetWindowThreadProcessId(window, &process);
     const HWINEVENTHOOK hook =
         listen ? SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, onAlert, process,
                                  0, WINEVENT_OUTOFCONTEXT)

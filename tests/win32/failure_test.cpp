@@ -3,7 +3,7 @@
 #include "bitmaps.h"
 #include "failure.h"
 #include "fake_front_end.h"
-#include "form1.h"
+#include "main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +28,8 @@ HWND WINAPI createUnlessRefused(DWORD exStyle, LPCWSTR className, LPCWSTR name, 
                            instance, parameter);
 }
 
+HANDLE WINAPI noPicture(HINSTANCE, LPCWSTR, UINT, int, int, UINT) { return nullptr; }
+
 HBITMAP WINAPI noMemory(HDC, const BITMAPINFO*, UINT, void** bits, HANDLE, DWORD)
 {
     *bits = nullptr;
@@ -42,6 +44,7 @@ protected:
         reportFailure = &showFailureAndExit;
         createWindow = &CreateWindowExW;
         createDibSection = &CreateDIBSection;
+        loadImage = &LoadImageW;
         reported.clear();
         // A window that failed in WM_CREATE still posted its quit message.
         MSG message;
@@ -55,10 +58,11 @@ protected:
 TEST_F(Failures, AWindowOrControlThatWindowsRefusesStopsTheStartWithAMessage)
 {
     createWindow = &createUnlessRefused;
-    for (const std::wstring_view refused : {L"RutschbildForm1", L"RutschbildBoard", L"LISTBOX"}) {
+    for (const std::wstring_view refused :
+         {L"RutschbildMainWindow", L"RutschbildBoard", L"LISTBOX"}) {
         refusedClass = refused;
-        const Form1 form(clock);
-        EXPECT_EQ(form.handle(), nullptr);
+        const MainWindow mainWindow(clock);
+        EXPECT_EQ(mainWindow.handle(), nullptr);
         ASSERT_EQ(reported.size(), 1u);
         EXPECT_EQ(reported.back(),
                   "Rutschbild kann nicht starten: Windows hat das Fenster nicht angelegt.");
@@ -68,10 +72,12 @@ TEST_F(Failures, AWindowOrControlThatWindowsRefusesStopsTheStartWithAMessage)
 
 TEST_F(Failures, AMissingPictureAndNoMemoryForOneAreReported)
 {
-    const Form1 form(clock);
+    const MainWindow mainWindow(clock);
     ASSERT_TRUE(reported.empty());
-    Board board(form.handle(), 1, [](int) {});
-    board.setPicture(0, 999);
+    loadImage = &noPicture;
+    const WindowView view;
+    Board board(mainWindow.handle(), 1, view, [](int) {});
+    board.show(kPicturePart);
     EXPECT_EQ(reported, std::vector<std::string>{"Rutschbild kann nicht weiterlaufen: Ein Bild des "
                                                  "Spiels lässt sich nicht laden."});
 

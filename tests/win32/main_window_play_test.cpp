@@ -1,5 +1,5 @@
 // Whole games through the real window messages: buttons, tile clicks, the list, the timer.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "solver.h"
 
 #include <array>
@@ -7,23 +7,23 @@
 namespace rutschbild::win32 {
 namespace {
 
-using Form1Play = Form1Test;
+using MainWindowPlay = MainWindowTest;
 
 constexpr Arrangement kFixedArrangement{5, 0, 3, 4, 2, 8, 7, 6, 9, 10, 1, 11};
 
 // A watchdog: a message loop that never ended would hang the test.
 void CALLBACK endLoopWith99(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
 
-TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
+TEST_F(MainWindowPlay, SolvingTheFixedStartEndsTheGame)
 {
     clock.set(9, 5, 7);
     click(startButton);
     for (int tile = 0; tile < 11; ++tile)
         EXPECT_EQ(slotOf(tile), kFixedArrangement[tile]) << tile;
-    EXPECT_FALSE(form.board().tileVisible(11));
+    EXPECT_EQ(slotOf(11), -1); // the gap
     EXPECT_FALSE(IsWindowEnabled(control(pictureList)));
-    EXPECT_TRUE(form.playClockRunning());
-    EXPECT_TRUE(form.board().linesVisible());
+    EXPECT_TRUE(mainWindow.playClockRunning());
+    EXPECT_TRUE(mainWindow.view().gridLinesVisible);
     EXPECT_EQ(text(startTimeValue), L"9 : 5 : 7");
 
     const auto solution = testing::solve(kFixedArrangement);
@@ -43,7 +43,7 @@ TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
     EXPECT_EQ(text(movesValue), count);
 }
 
-TEST_F(Form1Play, ClicksBeforeStartOrAwayFromTheHoleOrOffTheTileChangeNothing)
+TEST_F(MainWindowPlay, ClicksBeforeStartOrAwayFromTheHoleOrOffTheTileChangeNothing)
 {
     clickTile(10);
     EXPECT_EQ(slotOf(10), 10);
@@ -65,7 +65,7 @@ TEST_F(Form1Play, ClicksBeforeStartOrAwayFromTheHoleOrOffTheTileChangeNothing)
     EXPECT_EQ(text(movesValue), L"1");
 }
 
-TEST_F(Form1Play, ADoubleClickMovesOnceAndAQuickClickOnAnotherTileStillCounts)
+TEST_F(MainWindowPlay, ADoubleClickMovesOnceAndAQuickClickOnAnotherTileStillCounts)
 {
     click(startButton);
     const POINT tile9 = tileCentre(9);
@@ -82,7 +82,7 @@ TEST_F(Form1Play, ADoubleClickMovesOnceAndAQuickClickOnAnotherTileStillCounts)
     EXPECT_EQ(text(movesValue), L"2");
 }
 
-TEST_F(Form1Play, PreviewDuringAGameShowsTheWholePictureAndStopsTheClock)
+TEST_F(MainWindowPlay, PreviewDuringAGameShowsTheWholePictureAndStopsTheClock)
 {
     click(startButton);
     clickTile(9);
@@ -99,7 +99,7 @@ TEST_F(Form1Play, PreviewDuringAGameShowsTheWholePictureAndStopsTheClock)
     EXPECT_EQ(text(movesValue), L"1");
 }
 
-TEST_F(Form1Play, PlayTimeFollowsTheMonotonicClockWhenTheWallClockIsSetBack)
+TEST_F(MainWindowPlay, PlayTimeFollowsTheMonotonicClockWhenTheWallClockIsSetBack)
 {
     clock.set(10, 0, 0);
     click(startButton);
@@ -114,7 +114,7 @@ TEST_F(Form1Play, PlayTimeFollowsTheMonotonicClockWhenTheWallClockIsSetBack)
     EXPECT_EQ(text(startTimeValue), L"10 : 0 : 0");
 }
 
-TEST_F(Form1Play, ThePlayClockTicksEveryHalfSecondOnlyDuringAGame)
+TEST_F(MainWindowPlay, ThePlayClockTicksEveryHalfSecondOnlyDuringAGame)
 {
     click(startButton);
     clock.monotonic += 3'000;
@@ -126,7 +126,7 @@ TEST_F(Form1Play, ThePlayClockTicksEveryHalfSecondOnlyDuringAGame)
     EXPECT_EQ(text(playTimeValue), L"0 : 3");
 }
 
-TEST_F(Form1Play, TheListSwitchesPicturesBetweenGamesOnlyAndChangesNothingElse)
+TEST_F(MainWindowPlay, TheListSwitchesPicturesBetweenGamesOnlyAndChangesNothingElse)
 {
     HWND list = control(pictureList);
     click(startButton);
@@ -156,9 +156,9 @@ TEST_F(Form1Play, TheListSwitchesPicturesBetweenGamesOnlyAndChangesNothingElse)
     EXPECT_EQ(renderBoard().at(60, 60), readPixels(loadBitmapResource(113).get()).at(60, 60));
 }
 
-TEST_F(Form1Play, QuitButtonAndClosingByTheTitleBarEndTheMessageLoop)
+TEST_F(MainWindowPlay, QuitButtonAndClosingByTheTitleBarEndTheMessageLoop)
 {
-    const HWND window = form.handle();
+    const HWND window = mainWindow.handle();
     const UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, endLoopWith99);
     PostMessageW(control(quitButton), BM_CLICK, 0, 0);
     EXPECT_EQ(runMessageLoop(window), 0);
@@ -166,16 +166,16 @@ TEST_F(Form1Play, QuitButtonAndClosingByTheTitleBarEndTheMessageLoop)
     EXPECT_FALSE(IsWindow(window));
 }
 
-TEST_F(Form1Play, WmCloseEndsTheMessageLoop)
+TEST_F(MainWindowPlay, WmCloseEndsTheMessageLoop)
 {
     click(startButton);
-    const HWND window = form.handle();
+    const HWND window = mainWindow.handle();
     const UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, endLoopWith99);
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(runMessageLoop(window), 0);
     KillTimer(nullptr, watchdog);
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_FALSE(form.playClockRunning());
+    EXPECT_FALSE(mainWindow.playClockRunning());
 }
 
 } // namespace

@@ -1,16 +1,18 @@
-// Form1 on monitors scaled above 100 %: the board draws the pictures made at twice the size, sharp
-// and without gaps, and goes back to the bitmaps themselves at 96 DPI; the window keeps its
-// designed client area.
+// The main window on monitors scaled above 100 %: the board draws the pictures made at twice the
+// size, sharp and without gaps, and goes back to the bitmaps themselves at 96 DPI; the window keeps
+// its designed client area.
 #include "dpi.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
+#include "picture_sets.h"
 #include "png_decoder.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace rutschbild::win32 {
 namespace {
 
-using Form1Scale = Form1Test;
+using MainWindowScale = MainWindowTest;
 
 int channel(std::uint32_t pixel, int which)
 {
@@ -80,7 +82,7 @@ TEST(LargePictures, EachIsItsBitmapAtTwiceTheSize)
 {
     const PngDecoder decoder;
     for (int number = 101; number <= 124; ++number) {
-        const std::optional<Pixels> large = decoder.decode(number + kLargePictureOffset);
+        const std::optional<Pixels> large = decoder.decode(number + kTwiceSizeOffset);
         ASSERT_TRUE(large.has_value()) << number;
         ASSERT_EQ(large->width, 254);
         ASSERT_EQ(large->height, 226);
@@ -115,22 +117,45 @@ TEST(SmoothScaling, KeepsEqualSizesAndAveragesWhenHalving)
               (std::vector<std::uint32_t>{0x808080, 0x203040}));
 }
 
-TEST_F(Form1Scale, At200PercentTheBoardShowsTheLargePicturesPixelForPixel)
+TEST_F(MainWindowScale, At200PercentTheBoardShowsTheLargePicturesPixelForPixel)
 {
-    changeDpi(form.handle(), 192);
+    changeDpi(mainWindow.handle(), 192);
     const Pixels board = renderBoard();
     const PngDecoder decoder;
     for (int slot = 0; slot < 12; ++slot) {
         const RECT inside = slotInside(slot, 192);
-        const Pixels large = *decoder.decode(113 + slot + kLargePictureOffset);
+        const Pixels large = *decoder.decode(113 + slot + kTwiceSizeOffset);
         EXPECT_EQ(cut(board, inside).values, cut(large, pictureInside(inside, 192)).values)
             << "slot " << slot;
     }
 }
 
-TEST_F(Form1Scale, At150PercentTheTilesAreSharperThanTheBitmapsEnlarged)
+// The large pictures drawn once stay no longer than their set does, and each tile takes its own
+// piece's wherever it stands.
+TEST_F(MainWindowScale, At200PercentTheLargePicturesFollowTheChosenSetAndTheTiles)
 {
-    changeDpi(form.handle(), 144);
+    changeDpi(mainWindow.handle(), 192);
+    renderBoard(); // the "Kinder" pieces are drawn large now
+    HWND list = control(pictureList);
+    SendMessageW(list, LB_SETCURSEL, 1, 0); // "Garten", as a click on it selects it
+    SendMessageW(mainWindow.handle(), WM_COMMAND, MAKEWPARAM(controlId(pictureList), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    click(startButton);
+    // By slot, the fixed start: which tile stands there; the gap in the last slot.
+    constexpr std::array<int, 12> kTileInSlot{1, 10, 4, 2, 3, 0, 7, 6, 5, 8, 9, -1};
+    const Pixels board = renderBoard();
+    const PngDecoder decoder;
+    for (int slot = 0; slot < 11; ++slot) {
+        const RECT inside = slotInside(slot, 192);
+        const Pixels large = *decoder.decode(201 + kTileInSlot[slot]);
+        EXPECT_EQ(cut(board, inside).values, cut(large, pictureInside(inside, 192)).values)
+            << "slot " << slot;
+    }
+}
+
+TEST_F(MainWindowScale, At150PercentTheTilesAreSharperThanTheBitmapsEnlarged)
+{
+    changeDpi(mainWindow.handle(), 144);
     const Pixels board = renderBoard();
     for (int slot = 0; slot < 12; ++slot) {
         const RECT inside = slotInside(slot, 144);
@@ -142,9 +167,9 @@ TEST_F(Form1Scale, At150PercentTheTilesAreSharperThanTheBitmapsEnlarged)
     }
 }
 
-TEST_F(Form1Scale, At125PercentNoLineOfBackgroundShowsBetweenTheTiles)
+TEST_F(MainWindowScale, At125PercentNoLineOfBackgroundShowsBetweenTheTiles)
 {
-    changeDpi(form.handle(), 120);
+    changeDpi(mainWindow.handle(), 120);
     const Pixels board = renderBoard();
     const std::uint32_t background = GetSysColor(COLOR_BTNFACE) & 0xffffff;
     for (int y = 1; y < board.height - 1; ++y) {
@@ -161,11 +186,11 @@ TEST_F(Form1Scale, At125PercentNoLineOfBackgroundShowsBetweenTheTiles)
     }
 }
 
-TEST_F(Form1Scale, BackAt96DpiTheBitmapsShowPixelForPixel)
+TEST_F(MainWindowScale, BackAt96DpiTheBitmapsShowPixelForPixel)
 {
-    changeDpi(form.handle(), 144);
+    changeDpi(mainWindow.handle(), 144);
     renderBoard();
-    changeDpi(form.handle(), 96);
+    changeDpi(mainWindow.handle(), 96);
     const Pixels board = renderBoard();
     for (int slot = 0; slot < 12; ++slot) {
         const Pixels bitmap = readPixels(loadBitmapResource(113 + slot).get());
@@ -175,19 +200,19 @@ TEST_F(Form1Scale, BackAt96DpiTheBitmapsShowPixelForPixel)
     }
 }
 
-TEST_F(Form1Scale, ANewDpiTakesThePlaceFromTheSuggestionAndTheSizeFromTheLayout)
+TEST_F(MainWindowScale, ANewDpiTakesThePlaceFromTheSuggestionAndTheSizeFromTheLayout)
 {
     RECT suggested;
-    GetWindowRect(form.handle(), &suggested);
+    GetWindowRect(mainWindow.handle(), &suggested);
     OffsetRect(&suggested, 40, 30);
     suggested.right += 1; // the system's rounding, a pixel off
-    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+    SendMessageW(mainWindow.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
     RECT window;
-    GetWindowRect(form.handle(), &window);
+    GetWindowRect(mainWindow.handle(), &window);
     // 9750 x 7530 twips at 144 DPI, in the frame the system draws at 144 DPI.
     RECT expected{0, 0, 975, 753};
-    const auto style = static_cast<DWORD>(GetWindowLongW(form.handle(), GWL_STYLE));
+    const auto style = static_cast<DWORD>(GetWindowLongW(mainWindow.handle(), GWL_STYLE));
     AdjustWindowRectExForDpi(&expected, style, FALSE, 0, 144);
     EXPECT_EQ(window.left, suggested.left);
     EXPECT_EQ(window.top, suggested.top);

@@ -1,11 +1,11 @@
-// Form1's window, controls, texts, fonts, colours and keyboard order as the user meets them.
+// The main window, its controls, texts, fonts, colours and keyboard order as the user meets them.
 #include "dpi.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 namespace rutschbild::win32 {
 namespace {
 
-using Form1Layout = Form1Test;
+using MainWindowLayout = MainWindowTest;
 
 RECT placeOn(HWND form, HWND child)
 {
@@ -27,18 +27,18 @@ RECT placeOn(HWND form, HWND child)
            << place.right << "x" << place.bottom;
 }
 
-TEST_F(Form1Layout, TheWindowAndEveryControlStandWhereDesignedAt96Dpi)
+TEST_F(MainWindowLayout, TheWindowAndEveryControlStandWhereDesignedAt96Dpi)
 {
-    ASSERT_EQ(windowDpi(form.handle()), 96u);
+    ASSERT_EQ(windowDpi(mainWindow.handle()), 96u);
     RECT client;
-    GetClientRect(form.handle(), &client);
+    GetClientRect(mainWindow.handle(), &client);
     EXPECT_EQ(client.right, 650);
     EXPECT_EQ(client.bottom, 502);
-    EXPECT_EQ(windowText(form.handle()), L"Rutschbild");
-    const LONG style = GetWindowLongW(form.handle(), GWL_STYLE);
+    EXPECT_EQ(windowText(mainWindow.handle()), L"Rutschbild");
+    const LONG style = GetWindowLongW(mainWindow.handle(), GWL_STYLE);
     EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
-    EXPECT_NE(GetClassLongPtrW(form.handle(), GCLP_HICON), 0u);
-    EXPECT_NE(GetClassLongPtrW(form.handle(), GCLP_HICONSM), 0u);
+    EXPECT_NE(GetClassLongPtrW(mainWindow.handle(), GCLP_HICON), 0u);
+    EXPECT_NE(GetClassLongPtrW(mainWindow.handle(), GCLP_HICONSM), 0u);
 
     const struct {
         layout::ControlId id;
@@ -54,12 +54,12 @@ TEST_F(Form1Layout, TheWindowAndEveryControlStandWhereDesignedAt96Dpi)
         {movesValue, {6480, 5760, 855, 255}},
     };
     for (const auto& [id, place] : designed)
-        EXPECT_TRUE(placedAt(form.handle(), control(id), place)) << layout::control(id).name;
+        EXPECT_TRUE(placedAt(mainWindow.handle(), control(id), place)) << layout::control(id).name;
     // Tiles, lines and outline: the board from the top-left tile to the bottom-right edges.
-    EXPECT_TRUE(placedAt(form.handle(), board(), {120, 600, 7620, 5085}));
+    EXPECT_TRUE(placedAt(mainWindow.handle(), board(), {120, 600, 7620, 5085}));
 }
 
-TEST_F(Form1Layout, ControlsStartWithTheirTextsAndNoGame)
+TEST_F(MainWindowLayout, ControlsStartWithTheirTextsAndNoGame)
 {
     EXPECT_EQ(text(startModeFrame), L"Startposition");
     EXPECT_EQ(text(fixedStartOption), L"immer gleich");
@@ -100,13 +100,13 @@ TEST_F(Form1Layout, ControlsStartWithTheirTextsAndNoGame)
         EXPECT_EQ(slotOf(tile), tile);
 }
 
-TEST_F(Form1Layout, EveryTextFitsItsBoxAndTheCreditIsBlueFixedPitch)
+TEST_F(MainWindowLayout, EveryTextFitsItsBoxAndTheCreditIsBlueFixedPitch)
 {
     // The value labels get their widest texts: a start time, a long game, many moves.
     SetWindowTextW(control(startTimeValue), L"23 : 59 : 59");
     SetWindowTextW(control(playTimeValue), L"59 : 59");
     SetWindowTextW(control(movesValue), L"99999");
-    HDC dc = GetDC(form.handle());
+    HDC dc = GetDC(mainWindow.handle());
     for (const layout::Control& designed : layout::kControls) {
         const layout::ControlId id = designed.id;
         if (id == pictureList)
@@ -128,7 +128,7 @@ TEST_F(Form1Layout, EveryTextFitsItsBoxAndTheCreditIsBlueFixedPitch)
         EXPECT_LE(size.cx, room) << narrow(caption);
         EXPECT_LE(size.cy, box.bottom) << narrow(caption);
     }
-    ReleaseDC(form.handle(), dc);
+    ReleaseDC(mainWindow.handle(), dc);
 
     LOGFONTW credit{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(creditLabel), WM_GETFONT, 0, 0)),
@@ -138,24 +138,28 @@ TEST_F(Form1Layout, EveryTextFitsItsBoxAndTheCreditIsBlueFixedPitch)
 
     // The colours the window hands its labels for painting.
     HDC memory = CreateCompatibleDC(nullptr);
-    SendMessageW(form.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memory),
+    SendMessageW(mainWindow.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memory),
                  reinterpret_cast<LPARAM>(control(creditLabel)));
     EXPECT_EQ(GetTextColor(memory), RGB(0, 0, 255));
     for (const auto id : {startTimeValue, playTimeValue, movesValue}) {
         const auto brush =
-            SendMessageW(form.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memory),
+            SendMessageW(mainWindow.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memory),
                          reinterpret_cast<LPARAM>(control(id)));
-        EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+        LOGBRUSH background{};
+        ASSERT_EQ(GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof(background), &background),
+                  static_cast<int>(sizeof(background)));
+        EXPECT_EQ(background.lbStyle, static_cast<UINT>(BS_SOLID));
+        EXPECT_EQ(background.lbColor, RGB(255, 255, 255));
         EXPECT_EQ(GetBkColor(memory), RGB(255, 255, 255));
     }
     DeleteDC(memory);
 }
 
-TEST_F(Form1Layout, TabWalksOptionButtonsListAndQuitButtonAndEnterPressesOnlyTheFocusedButton)
+TEST_F(MainWindowLayout, TabWalksOptionButtonsListAndQuitButtonAndEnterPressesOnlyTheFocusedButton)
 {
     EXPECT_EQ(GetFocus(), control(fixedStartOption));
     key(VK_RETURN); // no default button: nothing starts
-    EXPECT_FALSE(form.playClockRunning());
+    EXPECT_FALSE(mainWindow.playClockRunning());
 
     for (const auto next :
          {previewButton, startButton, pictureList, quitButton, fixedStartOption}) {
@@ -169,17 +173,17 @@ TEST_F(Form1Layout, TabWalksOptionButtonsListAndQuitButtonAndEnterPressesOnlyThe
     ASSERT_EQ(GetFocus(), control(startButton));
     clock.set(10, 45, 57);
     key(VK_RETURN);
-    EXPECT_TRUE(form.playClockRunning());
+    EXPECT_TRUE(mainWindow.playClockRunning());
     EXPECT_EQ(slotOf(0), 9); // the clock-derived start of 45:57
 }
 
-TEST_F(Form1Layout, ANewDpiScalesPlacesFontsAndTiles)
+TEST_F(MainWindowLayout, ANewDpiScalesPlacesFontsAndTiles)
 {
     RECT suggested;
-    GetWindowRect(form.handle(), &suggested);
-    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+    GetWindowRect(mainWindow.handle(), &suggested);
+    SendMessageW(mainWindow.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
-    const RECT place = placeOn(form.handle(), control(quitButton));
+    const RECT place = placeOn(mainWindow.handle(), control(quitButton));
     EXPECT_EQ(place.left, 816);   // 8160 twips at 144 DPI
     EXPECT_EQ(place.bottom, 434); // (3960 + 375) twips
     LOGFONTW credit{};

@@ -3,7 +3,7 @@
 // RUTSCHBILD_DRAWN_DIR, or else in build/drawn under the working folder (tools/test-windows.sh
 // runs the suites from the source tree), for tools/check-drawn.sh and for a person to look at.
 #include "drawn_window.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -12,7 +12,7 @@
 namespace rutschbild::win32 {
 namespace {
 
-using Form1Drawn = Form1Test;
+using MainWindowDrawn = MainWindowTest;
 
 void put16(std::ofstream& file, std::uint16_t value)
 {
@@ -72,10 +72,10 @@ Pixels clientPixels(HWND window)
     return readPixels(bitmap.get());
 }
 
-TEST_F(Form1Drawn, EveryControlIsDrawnOnItsBox)
+TEST_F(MainWindowDrawn, EveryControlIsDrawnOnItsBox)
 {
     pumpFor(200);
-    const Pixels shown = clientPixels(form.handle());
+    const Pixels shown = clientPixels(mainWindow.handle());
     const char* dir = std::getenv("RUTSCHBILD_DRAWN_DIR");
     const std::string folder = dir && *dir ? dir : "build\\drawn";
     CreateDirectoryA(folder.c_str(), nullptr);

@@ -1,9 +1,10 @@
-// Form1's messages and the window operations on its native controls.
-#include "form1.h"
-#include "accessible_text.h"
+// MainWindow's messages and the window operations on its native controls.
+#include "main_window.h"
+#include "colours.h"
 #include "dpi.h"
 #include "failure.h"
 #include "failure_texts.h"
+#include "sound.h"
 #include "text.h"
 #include "window_procedure.h"
 
@@ -13,8 +14,8 @@ using layout::ControlId;
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"RutschbildForm1";
-// The form paints only around its controls, so the board, which paints every one of its pixels,
+constexpr wchar_t kClassName[] = L"RutschbildMainWindow";
+// The window paints only around its controls, so the board, which paints every one of its pixels,
 // does not flicker while the window is resized.
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kIconId = 1;
@@ -28,10 +29,11 @@ HICON programIcon(int sizeMetric)
 
 } // namespace
 
-Form1::Form1(const Clock& clock) : control_(*this, clock)
+MainWindow::MainWindow(const Clock& clock)
+    : valueBackground_(CreateSolidBrush(colourRef(layout::kValueBackground))), game_(*this, clock)
 {
     [[maybe_unused]] static const bool registered =
-        (registerWindowClass(kClassName, &windowProcedure<Form1>,
+        (registerWindowClass(kClassName, &windowProcedure<MainWindow>,
                              [](WNDCLASSEXW& windowClass) {
                                  windowClass.hIcon = programIcon(SM_CXICON);
                                  windowClass.hIconSm = programIcon(SM_CXSMICON);
@@ -53,22 +55,22 @@ Form1::Form1(const Clock& clock) : control_(*this, clock)
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     applyDpi();
-    control_.load();
+    show(game_.view(), kAllParts);
 }
 
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
     if (window_ != nullptr)
         DestroyWindow(window_);
 }
 
-void Form1::show(int showCommand)
+void MainWindow::show(int showCommand)
 {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
 }
 
-LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -78,7 +80,7 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TIMER:
         if (wParam == kPlayClockId)
-            control_.playClockTicked();
+            game_.tick();
         return 0;
     case WM_CTLCOLORSTATIC:
         return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -101,39 +103,42 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void Form1::onCommand(int id, int notification)
+void MainWindow::onCommand(int id, int notification)
 {
     using enum layout::ControlId;
     // A new selection of the list, by mouse or by the arrow keys, is its Click.
-    if (id == controlId(pictureList) && notification == LBN_SELCHANGE)
-        control_.pictureListClicked();
+    if (id == controlId(pictureList) && notification == LBN_SELCHANGE) {
+        const LRESULT chosen = SendMessageW(controlFor(pictureList), LB_GETCURSEL, 0, 0);
+        if (chosen != LB_ERR)
+            game_.choosePicture(static_cast<int>(chosen));
+    }
     if (notification != BN_CLICKED)
         return;
     if (id == controlId(startButton))
-        control_.startClicked();
+        game_.start();
     else if (id == controlId(previewButton))
-        control_.previewClicked();
+        game_.preview();
     else if (id == controlId(quitButton))
-        control_.quitClicked();
+        game_.quit();
     for (int mode = 0; mode < static_cast<int>(layout::kStartModeOptions.size()); ++mode)
         if (id == controlId(layout::kStartModeOptions[mode]))
-            control_.startModeClicked(mode);
+            game_.chooseStartMode(static_cast<StartMode>(mode));
 }
 
-LRESULT Form1::onControlColour(HDC dc, HWND control)
+LRESULT MainWindow::onControlColour(HDC dc, HWND control)
 {
     const auto id = static_cast<layout::ControlId>(GetDlgCtrlID(control) - kFirstControlId);
     if (layout::control(id).role == layout::Role::ValueLabel) {
-        SetBkColor(dc, RGB(255, 255, 255));
-        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        SetBkColor(dc, colourRef(layout::kValueBackground));
+        return reinterpret_cast<LRESULT>(valueBackground_.get());
     }
     if (id == ControlId::creditLabel)
-        SetTextColor(dc, RGB(0, 0, 255));
+        SetTextColor(dc, colourRef(layout::kCreditColour));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void Form1::onDpiChanged(UINT dpi, const RECT& suggested)
+void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested)
 {
     dpi_ = dpi;
     // Only the place from the suggestion: its size can miss the designed client area by a pixel.
@@ -146,25 +151,28 @@ void Form1::onDpiChanged(UINT dpi, const RECT& suggested)
 
 // The focus goes back to the control the player had, as in a dialog; a window activated while
 // minimised shows no control to focus.
-void Form1::onActivate(bool active, bool minimised)
+void MainWindow::onActivate(bool active, bool minimised)
 {
     if (active && !minimised)
         SetFocus(focus_);
 }
 
-void Form1::placeTile(int tile, int slot, int top, int left)
+void MainWindow::show(const WindowView& view, unsigned parts)
 {
-    board_->placeTile(tile, slot, top, left);
+    board_->show(parts);
+    if ((parts & kRunningPart) != 0) {
+        EnableWindow(controlFor(ControlId::pictureList), view.pictureListEnabled);
+        // A new start sets the timer anew, so its first tick comes a whole interval later.
+        setPlayClockRunning(view.playClockRunning);
+    }
+    if ((parts & kTextsPart) != 0) {
+        setText(ControlId::startTimeValue, view.startTimeText);
+        setText(ControlId::playTimeValue, view.playTimeText);
+        setText(ControlId::movesValue, view.movesText);
+    }
 }
 
-void Form1::setHoleTileVisible(bool visible) { board_->setTileVisible(kHoleTile, visible); }
-
-void Form1::setPictureListEnabled(bool enabled)
-{
-    EnableWindow(control(ControlId::pictureList), enabled);
-}
-
-void Form1::setPlayClockRunning(bool running)
+void MainWindow::setPlayClockRunning(bool running)
 {
     if (running)
         SetTimer(window_, kPlayClockId, layout::kPlayClockIntervalMilliseconds, nullptr);
@@ -173,51 +181,18 @@ void Form1::setPlayClockRunning(bool running)
     playClockRunning_ = running;
 }
 
-void Form1::setGridLinesVisible(bool visible) { board_->setLinesVisible(visible); }
-
-void Form1::setText(ControlId id, const std::string& text)
+void MainWindow::setText(ControlId id, const std::string& text)
 {
-    SetWindowTextW(control(id), widen(text).c_str());
+    // Only a text that changed: each new one is an event for screen readers.
+    if (narrow(windowText(controlFor(id))) != text)
+        SetWindowTextW(controlFor(id), widen(text).c_str());
 }
 
-void Form1::setMovesText(const std::string& text) { setText(ControlId::movesValue, text); }
+void MainWindow::beep() { playBeep(); }
 
-void Form1::setStartTimeText(const std::string& text) { setText(ControlId::startTimeValue, text); }
-
-void Form1::setPlayTimeText(const std::string& text) { setText(ControlId::playTimeValue, text); }
-
-void Form1::beep() { MessageBeep(MB_OK); }
-
-void Form1::pictureComplete() { board_->announce(std::string(kPictureCompleteText)); }
-
-void Form1::gameStarted() { board_->announce(std::string(kGameStartedText)); }
-
-void Form1::tileMoved(int tile, int slot) { board_->announce(tileMovedText(tile, slot)); }
-
-void Form1::tileDidNotMove(int tile) { board_->announce(tileDidNotMoveText(tile)); }
-
-void Form1::tilePressedWithoutGame(int) { board_->announce(std::string(kNoGameRunningText)); }
-
-void Form1::addListItem(const std::string& text)
-{
-    SendMessageW(control(ControlId::pictureList), LB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(widen(text).c_str()));
-}
-
-std::string Form1::selectedListItemText() const
-{
-    HWND list = control(ControlId::pictureList);
-    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR)
-        return {};
-    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, selected, 0) + 1, L'\0');
-    text.resize(SendMessageW(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data())));
-    return narrow(text);
-}
-
-void Form1::setTilePicture(int tile, int bitmapNumber) { board_->setPicture(tile, bitmapNumber); }
+void MainWindow::announce(std::string_view sentence) { board_->announce(std::string(sentence)); }
 
 // Posted, so the click that asked for it ends first; the title bar's close takes the same road.
-void Form1::closeWindow() { PostMessageW(window_, WM_CLOSE, 0, 0); }
+void MainWindow::closeWindow() { PostMessageW(window_, WM_CLOSE, 0, 0); }
 
 } // namespace rutschbild::win32

@@ -1,6 +1,6 @@
-// Form1 as screen readers see it through MSAA: the board's twelve places in board order, tile
-// buttons and the gap, the value labels and the change events.
-#include "form1_fixture.h"
+// The main window as screen readers see it through MSAA: the board's twelve places in board order,
+// tile buttons and the gap, the value labels and the change events.
+#include "main_window_fixture.h"
 #include "msaa_client.h"
 
 #include <algorithm>
@@ -34,7 +34,7 @@ void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, 
         recordedEvents->push_back({event, GetDlgCtrlID(window), object, child});
 }
 
-class Form1Accessibility : public Form1Test {
+class MainWindowAccessibility : public MainWindowTest {
 protected:
     ComPointer<IAccessible> pane = clientObject(board());
 
@@ -56,7 +56,7 @@ protected:
     }
 };
 
-TEST_F(Form1Accessibility, TheBoardIsAPaneOfTwelveTileButtons)
+TEST_F(MainWindowAccessibility, TheBoardIsAPaneOfTwelveTileButtons)
 {
     ASSERT_TRUE(pane);
     EXPECT_EQ(nameOf(*pane), L"Bild");
@@ -85,7 +85,7 @@ TEST_F(Form1Accessibility, TheBoardIsAPaneOfTwelveTileButtons)
 }
 
 // Row by row, as a player sees the board: in each place the tile that stands there, or the gap.
-TEST_F(Form1Accessibility, ThePlacesFollowTheTilesAndTheGapIsWhereTheHoleIs)
+TEST_F(MainWindowAccessibility, ThePlacesFollowTheTilesAndTheGapIsWhereTheHoleIs)
 {
     click(startButton);
     for (int tile = 0; tile < 11; ++tile) {
@@ -113,7 +113,7 @@ TEST_F(Form1Accessibility, ThePlacesFollowTheTilesAndTheGapIsWhereTheHoleIs)
 }
 
 // The desktop keeps its keyboard for the controls: Tab never stops on the board or a tile.
-TEST_F(Form1Accessibility, NeitherTheBoardNorItsPlacesTakeTheFocus)
+TEST_F(MainWindowAccessibility, NeitherTheBoardNorItsPlacesTakeTheFocus)
 {
     click(startButton);
     EXPECT_EQ(GetWindowLongW(board(), GWL_STYLE) & WS_TABSTOP, 0);
@@ -123,7 +123,7 @@ TEST_F(Form1Accessibility, NeitherTheBoardNorItsPlacesTakeTheFocus)
     EXPECT_EQ(pane->get_accFocus(&focus), S_FALSE);
 }
 
-TEST_F(Form1Accessibility, TheDefaultActionIsATileClickWithAllItsRules)
+TEST_F(MainWindowAccessibility, TheDefaultActionIsATileClickWithAllItsRules)
 {
     EXPECT_EQ(press(9), S_OK); // before Start: a click that changes nothing
     EXPECT_EQ(slotOf(9), 9);
@@ -148,14 +148,14 @@ TEST_F(Form1Accessibility, TheDefaultActionIsATileClickWithAllItsRules)
     EXPECT_EQ(nameOf(*started), L"9 : 5 : 7");
 }
 
-TEST_F(Form1Accessibility, LocationsHitTestsAndNavigationMatchTheBoardAsDrawn)
+TEST_F(MainWindowAccessibility, LocationsHitTestsAndNavigationMatchTheBoardAsDrawn)
 {
     click(startButton);
     // Tile 9 stands in slot 10, the hole is slot 11; in screen pixels at the board's resolution.
     auto expectTile9InSlot10 = [&](int dpi) {
         POINT origin{0, 0};
         ClientToScreen(board(), &origin);
-        // Board pixels of a twip coordinate on the form.
+        // Board pixels of a twip coordinate on the window.
         const auto x = [dpi](int twips) { return pixelsAtDpi(twips, dpi) - pixelsAtDpi(120, dpi); };
         const auto y = [dpi](int twips) { return pixelsAtDpi(twips, dpi) - pixelsAtDpi(600, dpi); };
         LONG left, top, width, height;
@@ -175,8 +175,8 @@ TEST_F(Form1Accessibility, LocationsHitTestsAndNavigationMatchTheBoardAsDrawn)
     };
     expectTile9InSlot10(96);
     RECT suggested;
-    GetWindowRect(form.handle(), &suggested);
-    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+    GetWindowRect(mainWindow.handle(), &suggested);
+    SendMessageW(mainWindow.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
     expectTile9InSlot10(144);
 
@@ -199,7 +199,7 @@ TEST_F(Form1Accessibility, LocationsHitTestsAndNavigationMatchTheBoardAsDrawn)
     EXPECT_EQ(next.lVal, 12);
 }
 
-TEST_F(Form1Accessibility, ListenersHearOfEachPlaceThatChanged)
+TEST_F(MainWindowAccessibility, ListenersHearOfEachPlaceThatChanged)
 {
     std::vector<WinEvent> events;
     recordedEvents = &events;
@@ -241,10 +241,52 @@ TEST_F(Form1Accessibility, ListenersHearOfEachPlaceThatChanged)
     recordedEvents = nullptr;
 }
 
-TEST_F(Form1Accessibility, AClientHoldingTheObjectAfterTheWindowIsGoneGetsErrors)
+// The controls whose text was set while a test records.
+std::vector<int>* textsSet = nullptr;
+
+LRESULT CALLBACK recordTextSet(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT && textsSet != nullptr)
+        textsSet->push_back(GetDlgCtrlID(call->hwnd));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A value label is given a text, and with it a new name for screen readers, only when its text
+// changes: a reader that follows one of them hears nothing twice.
+TEST_F(MainWindowAccessibility, OnlyTheValueTextsThatChangeAreSetAnew)
+{
+    click(startButton);
+    std::vector<int> set;
+    textsSet = &set;
+    const HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, recordTextSet, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    auto setTimes = [&](layout::ControlId id) {
+        return std::count(set.begin(), set.end(), controlId(id));
+    };
+
+    clock.monotonic += 1'000;
+    tick();
+    EXPECT_EQ(setTimes(playTimeValue), 1);
+    EXPECT_EQ(setTimes(movesValue), 0);
+    EXPECT_EQ(setTimes(startTimeValue), 0);
+
+    set.clear();
+    clock.monotonic += 200; // still "0 : 1"
+    tick();
+    clickTile(9);
+    EXPECT_EQ(setTimes(playTimeValue), 0);
+    EXPECT_EQ(setTimes(movesValue), 1);
+    EXPECT_EQ(setTimes(startTimeValue), 0);
+    UnhookWindowsHookEx(hook);
+    textsSet = nullptr;
+}
+
+TEST_F(MainWindowAccessibility, AClientHoldingTheObjectAfterTheWindowIsGoneGetsErrors)
 {
     ASSERT_TRUE(pane);
-    DestroyWindow(form.handle());
+    DestroyWindow(mainWindow.handle());
     pump();
     BSTR name = nullptr;
     EXPECT_EQ(pane->get_accName(child(1), &name), RPC_E_DISCONNECTED);

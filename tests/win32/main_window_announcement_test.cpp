@@ -1,7 +1,7 @@
 // What a screen reader in another process meets: the board's object across processes, and the
 // alerts that tell Start, every press and the win, each read when its event arrives there, after
 // the press has returned.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "msaa_client.h"
 #include "solver.h"
 
@@ -33,8 +33,12 @@ void CALLBACK recordAlert(HWINEVENTHOOK, DWORD, HWND, LONG, LONG child, DWORD, D
         raisedAlerts->push_back(child);
 }
 
-class Form1Announcements : public Form1Test {
+class MainWindowAnnouncements : public MainWindowTest {
 protected:
+    // No checker's words outlive the test: neither read by the next one nor left in the prefix.
+    MainWindowAnnouncements() { DeleteFileW(heardFile().c_str()); }
+    ~MainWindowAnnouncements() override { DeleteFileW(heardFile().c_str()); }
+
     // The checker's exit code, 0 for success; with listening, what it heard goes to heard().
     DWORD runChecker(const std::wstring& arguments);
     DWORD runListeningChecker(const std::wstring& presses)
@@ -59,7 +63,7 @@ protected:
 
 // A screen reader runs in a process of its own: the object must reach it and take its calls
 // while the window's thread goes on delivering messages.
-DWORD Form1Announcements::runChecker(const std::wstring& arguments)
+DWORD MainWindowAnnouncements::runChecker(const std::wstring& arguments)
 {
     wchar_t path[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -87,7 +91,7 @@ DWORD Form1Announcements::runChecker(const std::wstring& arguments)
     return exitCode;
 }
 
-TEST_F(Form1Announcements, AnotherProcessSeesTheTilesAndPressesOne)
+TEST_F(MainWindowAnnouncements, AnotherProcessSeesTheTilesAndPressesOne)
 {
     click(startButton);
     EXPECT_EQ(runChecker(L"10"), 0u);
@@ -98,7 +102,7 @@ TEST_F(Form1Announcements, AnotherProcessSeesTheTilesAndPressesOne)
 // Every sentence of a game from a press before Start to the win, heard in another process one
 // press at a time, each once and in order; the last move's and the win's, raised by one press,
 // read as two.
-TEST_F(Form1Announcements, AnotherProcessHearsEverySentenceInOrder)
+TEST_F(MainWindowAnnouncements, AnotherProcessHearsEverySentenceInOrder)
 {
     EXPECT_EQ(runListeningChecker(L"10"), 0u);
     EXPECT_EQ(heard(), std::vector<std::string>{kNoGame});
@@ -122,7 +126,7 @@ TEST_F(Form1Announcements, AnotherProcessHearsEverySentenceInOrder)
 
 // Start's sentence, as listeners in the window's own process hear it, and the alert's text
 // asked for only after the click has returned.
-TEST_F(Form1Announcements, StartSaysThatANewGameBegan)
+TEST_F(MainWindowAnnouncements, StartSaysThatANewGameBegan)
 {
     std::vector<LONG> alerts;
     raisedAlerts = &alerts;

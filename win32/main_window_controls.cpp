@@ -1,8 +1,9 @@
-// Form1's native controls from the window's control table, in tab order, and their fonts at the
-// window's resolution.
+// MainWindow's native controls from the window's control table, in tab order, and their fonts at
+// the window's resolution.
 #include "dpi.h"
 #include "failure.h"
-#include "form1.h"
+#include "main_window.h"
+#include "picture_sets.h"
 #include "text.h"
 
 #include <windows.h>
@@ -28,7 +29,7 @@ struct NativeControl {
 
 // Creation order is the tab order and the order of the arrow-key groups: each WS_GROUP opens a
 // group. Only the checked option carries WS_TABSTOP; the buttons move it along when clicked. A
-// frame draws only its line and title; transparent, it lets the form, which paints only around
+// frame draws only its line and title; transparent, it lets the window, which paints only around
 // its controls, paint the background inside it too.
 NativeControl nativeControl(const Control& control)
 {
@@ -36,7 +37,9 @@ NativeControl nativeControl(const Control& control)
         return {L"BUTTON", BS_GROUPBOX | WS_GROUP, WS_EX_TRANSPARENT};
     if (control.role == Role::OptionButton) {
         const bool first = control.id == layout::kStartModeOptions.front();
-        return {L"BUTTON", BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0u), 0};
+        const bool chosen = control.id == layout::kInitiallyChosenOption;
+        return {L"BUTTON",
+                BS_AUTORADIOBUTTON | (first ? WS_GROUP : 0u) | (chosen ? WS_TABSTOP : 0u), 0};
     }
     if (control.role == Role::ListBox)
         return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
@@ -149,16 +152,18 @@ Font windowFont(UINT dpi)
     return font;
 }
 
-// The credit label's own font; where Lucida Console is missing, the system's fixed-pitch face.
+// The credit label's own font; where its face is missing, the system's fixed-pitch one.
 Font creditFont(UINT dpi)
 {
-    static const bool lucida = fontInstalled(L"Lucida Console");
-    return createFont(8.25, 0, dpi, FIXED_PITCH | FF_MODERN, lucida ? L"Lucida Console" : L"");
+    static const std::wstring face = widen(std::string(layout::kCreditFont.family));
+    static const bool installed = fontInstalled(face.c_str());
+    return createFont(layout::kCreditFont.points, 0, dpi, FIXED_PITCH | FF_MODERN,
+                      installed ? face.c_str() : L"");
 }
 
 } // namespace
 
-bool Form1::createControls()
+bool MainWindow::createControls()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const Control* control : inTabOrder()) {
@@ -172,22 +177,26 @@ bool Form1::createControls()
             return false;
         SetWindowSubclass(child, &controlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     }
-    focus_ = control(layout::kStartModeOptions.front());
+    focus_ = controlFor(layout::kInitiallyChosenOption);
     SendMessageW(focus_, BM_SETCHECK, BST_CHECKED, 0);
-    board_ = std::make_unique<Board>(window_, kBoardId,
-                                     [this](int tile) { control_.tileClicked(tile); });
+    HWND list = controlFor(layout::ControlId::pictureList);
+    for (const PictureSet& set : kPictureSets)
+        SendMessageW(list, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(widen(std::string(set.name)).c_str()));
+    board_ = std::make_unique<Board>(window_, kBoardId, game_.view(),
+                                     [this](int tile) { game_.pressTile(tile); });
     return board_->handle() != nullptr;
 }
 
-// Every control tells the form when it takes the focus, which the form gives back to it after
+// Every control tells the window when it takes the focus, which the window gives back to it after
 // the window was in the background or minimised. And no button takes the default style, which
-// the dialog manager gives a button that Tab reaches: the form has no default button.
-LRESULT CALLBACK Form1::controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR form)
+// the dialog manager gives a button that Tab reaches: the window has no default button.
+LRESULT CALLBACK MainWindow::controlProcedure(HWND control, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR id, DWORD_PTR window)
 {
     switch (message) {
     case WM_SETFOCUS:
-        reinterpret_cast<Form1*>(form)->focus_ = control;
+        reinterpret_cast<MainWindow*>(window)->focus_ = control;
         break;
     case BM_SETSTYLE:
         if ((wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
@@ -202,13 +211,13 @@ LRESULT CALLBACK Form1::controlProcedure(HWND control, UINT message, WPARAM wPar
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
-void Form1::applyDpi()
+void MainWindow::applyDpi()
 {
     // The old fonts are released only once no control uses them any more.
     Font newWindowFont = windowFont(dpi_);
     Font newCreditFont = creditFont(dpi_);
     for (const Control& design : layout::kControls) {
-        HWND child = control(design.id);
+        HWND child = controlFor(design.id);
         const RECT place = pixelRect(layout::windowBox(design), dpi_);
         SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -220,7 +229,7 @@ void Form1::applyDpi()
     creditFont_ = std::move(newCreditFont);
     // One item fills the list's one line, so exactly one shows at a time.
     RECT listClient;
-    HWND list = control(layout::ControlId::pictureList);
+    HWND list = controlFor(layout::ControlId::pictureList);
     GetClientRect(list, &listClient);
     SendMessageW(list, LB_SETITEMHEIGHT, 0, listClient.bottom);
     board_->setDpi(dpi_);

@@ -1,5 +1,5 @@
 // What the board paints: the right bitmap in every slot, the hole, and the white lines.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 namespace rutschbild::win32 {
 namespace {
 
-using Form1Rendering = Form1Test;
+using MainWindowRendering = MainWindowTest;
 
 constexpr std::uint32_t kWhite = 0xffffff;
 
@@ -56,7 +56,7 @@ std::array<Pixels, 12> pictureSet(int first)
     return set;
 }
 
-TEST_F(Form1Rendering, TheBoardShowsEachTilesBitmapAndWhiteLinesOnlyDuringAGame)
+TEST_F(MainWindowRendering, TheBoardShowsEachTilesBitmapAndWhiteLinesOnlyDuringAGame)
 {
     const std::array<Pixels, 12> kinder = pictureSet(113);
     Pixels board = renderBoard();
@@ -87,7 +87,7 @@ TEST_F(Form1Rendering, TheBoardShowsEachTilesBitmapAndWhiteLinesOnlyDuringAGame)
         EXPECT_FALSE(allWhite(line));
 }
 
-TEST_F(Form1Rendering, ChoosingGartenPutsItsBitmapsIntoEverySlot)
+TEST_F(MainWindowRendering, ChoosingGartenPutsItsBitmapsIntoEverySlot)
 {
     // "Kinder" by mouse, then the arrow key down to "Garten".
     mouse(control(pictureList), WM_LBUTTONDOWN, {10, 6});
@@ -133,7 +133,7 @@ Pixels drawnOnBackground(SIZE size, Draw draw)
     return readPixels(bitmap.get());
 }
 
-TEST_F(Form1Rendering, FrameTitlesAreDrawnWhole)
+TEST_F(MainWindowRendering, FrameTitlesAreDrawnWhole)
 {
     for (const auto id : {startModeFrame, pictureFrame}) {
         HWND frame = control(id);
@@ -160,27 +160,27 @@ TEST_F(Form1Rendering, FrameTitlesAreDrawnWhole)
     }
 }
 
-TEST_F(Form1Rendering, TheFormRepaintsAroundItsControlsAndInsideItsFrames)
+TEST_F(MainWindowRendering, TheFormRepaintsAroundItsControlsAndInsideItsFrames)
 {
-    EXPECT_NE(GetWindowLongW(form.handle(), GWL_STYLE) & WS_CLIPCHILDREN, 0);
+    EXPECT_NE(GetWindowLongW(mainWindow.handle(), GWL_STYLE) & WS_CLIPCHILDREN, 0);
     // Stale pixels over the whole client area, children included, as a window dragged across
     // it can leave them.
-    HDC dc = GetDCEx(form.handle(), nullptr, DCX_CACHE);
+    HDC dc = GetDCEx(mainWindow.handle(), nullptr, DCX_CACHE);
     RECT client;
-    GetClientRect(form.handle(), &client);
+    GetClientRect(mainWindow.handle(), &client);
     const GdiObject<HBRUSH> red(CreateSolidBrush(RGB(255, 0, 0)));
     FillRect(dc, &client, red.get());
-    ReleaseDC(form.handle(), dc);
-    RedrawWindow(form.handle(), nullptr, nullptr,
+    ReleaseDC(mainWindow.handle(), dc);
+    RedrawWindow(mainWindow.handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
-    dc = GetDCEx(form.handle(), nullptr, DCX_CACHE);
+    dc = GetDCEx(mainWindow.handle(), nullptr, DCX_CACHE);
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
     // Inside startModeFrame right of the options, inside pictureFrame left of the list, below it.
     for (const POINT point : {POINT{625, 100}, POINT{530, 165}, POINT{560, 190}})
         EXPECT_EQ(GetPixel(dc, point.x, point.y), background) << point.x << "," << point.y;
     EXPECT_NE(GetPixel(dc, 300, 300), RGB(255, 0, 0)); // the board
-    ReleaseDC(form.handle(), dc);
+    ReleaseDC(mainWindow.handle(), dc);
 }
 
 } // namespace

@@ -2,34 +2,35 @@
 
 #include "bitmaps.h"
 #include "fake_front_end.h"
-#include "form1.h"
 #include "layout.h"
+#include "main_window.h"
 #include "message_loop.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace rutschbild::win32 {
 
-// A shown Form1 on a fake clock, driven by messages posted to its real controls and delivered
+// A shown main window on a fake clock, driven by messages posted to its real controls and delivered
 // through the program's own dispatch (dialog keys included).
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     using enum layout::ControlId;
 
-    Form1Test()
+    MainWindowTest()
     {
-        form.show(SW_SHOWNORMAL);
-        SetForegroundWindow(form.handle());
+        mainWindow.show(SW_SHOWNORMAL);
+        SetForegroundWindow(mainWindow.handle());
         pump();
     }
 
-    ~Form1Test() override
+    ~MainWindowTest() override
     {
-        if (IsWindow(form.handle()))
-            DestroyWindow(form.handle());
+        if (IsWindow(mainWindow.handle()))
+            DestroyWindow(mainWindow.handle());
         pump(); // takes the quit message of the closed window along
     }
 
@@ -38,7 +39,7 @@ protected:
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             if (message.message != WM_QUIT)
-                deliver(form.handle(), message);
+                deliver(mainWindow.handle(), message);
     }
 
     // Delivers messages as they come for a while of real time, the timer's included.
@@ -52,7 +53,7 @@ protected:
         }
     }
 
-    HWND control(layout::ControlId id) const { return form.control(id); }
+    HWND control(layout::ControlId id) const { return mainWindow.controlFor(id); }
     std::wstring text(layout::ControlId id) const { return windowText(control(id)); }
 
     void click(layout::ControlId id)
@@ -93,23 +94,29 @@ protected:
     // A tick of the play clock, as the running timer delivers it.
     void tick()
     {
-        if (form.playClockRunning()) {
-            PostMessageW(form.handle(), WM_TIMER, kPlayClockId, 0);
+        if (mainWindow.playClockRunning()) {
+            PostMessageW(mainWindow.handle(), WM_TIMER, kPlayClockId, 0);
             pump();
         }
     }
 
-    HWND board() const { return GetDlgItem(form.handle(), kBoardId); }
+    HWND board() const { return GetDlgItem(mainWindow.handle(), kBoardId); }
 
-    int slotOf(int tile) const { return form.board().tileSlot(tile); }
+    // The slot where the window shows the tile; -1 where it shows it nowhere.
+    int slotOf(int tile) const
+    {
+        const auto& slots = mainWindow.view().tileInSlot;
+        const auto found = std::find(slots.begin(), slots.end(), tile);
+        return found == slots.end() ? -1 : static_cast<int>(found - slots.begin());
+    }
 
-    // The no-game state: clock off, tile 11 shown, list enabled, grid lines hidden.
+    // The no-game state: clock off, tile 11 shown at home, list enabled, grid lines hidden.
     void expectNoGame() const
     {
-        EXPECT_FALSE(form.playClockRunning());
-        EXPECT_TRUE(form.board().tileVisible(11));
+        EXPECT_FALSE(mainWindow.playClockRunning());
+        EXPECT_EQ(slotOf(11), 11);
         EXPECT_TRUE(IsWindowEnabled(control(pictureList)));
-        EXPECT_FALSE(form.board().linesVisible());
+        EXPECT_FALSE(mainWindow.view().gridLinesVisible);
     }
 
     // The board as it paints itself, through WM_PRINTCLIENT into a bitmap of its size.
@@ -129,7 +136,7 @@ protected:
     }
 
     testing::FakeClock clock;
-    Form1 form{clock};
+    MainWindow mainWindow{clock};
 };
 
 } // namespace rutschbild::win32

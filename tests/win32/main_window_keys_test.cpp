@@ -1,6 +1,7 @@
-// Form1's keyboard as a player meets it: Enter on whichever button has the focus, however the
-// focus came there, no button ever drawn as the default one, and the focus kept across minimising.
-#include "form1_fixture.h"
+// The main window's keyboard as a player meets it: Enter on whichever button has the focus, however
+// the focus came there, no button ever drawn as the default one, and the focus kept across
+// minimising.
+#include "main_window_fixture.h"
 
 namespace rutschbild::win32 {
 namespace {
@@ -9,7 +10,7 @@ constexpr WPARAM kPressed = MK_LBUTTON;
 constexpr LPARAM kRepeat = 1 << 30;   // the key was down before: a held key
 constexpr LPARAM kExtended = 1 << 24; // the keypad's Enter
 
-class Form1Keys : public Form1Test {
+class MainWindowKeys : public MainWindowTest {
 protected:
     // A left click in the middle of a control, as the mouse gives it.
     void clickWithMouse(layout::ControlId id)
@@ -58,11 +59,11 @@ protected:
     }
 };
 
-TEST_F(Form1Keys, EnterPressesTheFocusedButtonAfterAMouseClickAndAfterTab)
+TEST_F(MainWindowKeys, EnterPressesTheFocusedButtonAfterAMouseClickAndAfterTab)
 {
     clickWithMouse(startButton);
     ASSERT_EQ(GetFocus(), control(startButton));
-    ASSERT_TRUE(form.playClockRunning());
+    ASSERT_TRUE(mainWindow.playClockRunning());
     moveTile9();
     key(VK_RETURN);
     EXPECT_TRUE(restarted());
@@ -70,12 +71,12 @@ TEST_F(Form1Keys, EnterPressesTheFocusedButtonAfterAMouseClickAndAfterTab)
 
     // Vorschau by mouse, then Tab to Start: Enter starts.
     clickWithMouse(previewButton);
-    ASSERT_FALSE(form.playClockRunning());
+    ASSERT_FALSE(mainWindow.playClockRunning());
     key(VK_TAB);
     ASSERT_EQ(GetFocus(), control(startButton));
     EXPECT_TRUE(noDefaultButton());
     key(VK_RETURN);
-    EXPECT_TRUE(form.playClockRunning());
+    EXPECT_TRUE(mainWindow.playClockRunning());
 
     // The keypad's Enter does the same, and Enter on Vorschau reached by Tab ends the game.
     moveTile9();
@@ -86,11 +87,11 @@ TEST_F(Form1Keys, EnterPressesTheFocusedButtonAfterAMouseClickAndAfterTab)
         key(VK_TAB);
     ASSERT_EQ(GetFocus(), control(previewButton));
     key(VK_RETURN);
-    EXPECT_FALSE(form.playClockRunning());
+    EXPECT_FALSE(mainWindow.playClockRunning());
     EXPECT_TRUE(noDefaultButton());
 }
 
-TEST_F(Form1Keys, AHeldEnterPressesOnceAndEnterOffTheButtonsPressesNone)
+TEST_F(MainWindowKeys, AHeldEnterPressesOnceAndEnterOffTheButtonsPressesNone)
 {
     clickWithMouse(startButton);
     moveTile9();
@@ -104,27 +105,27 @@ TEST_F(Form1Keys, AHeldEnterPressesOnceAndEnterOffTheButtonsPressesNone)
     ASSERT_EQ(GetFocus(), control(fixedStartOption));
     key(VK_RETURN);
     EXPECT_FALSE(restarted());
-    EXPECT_TRUE(form.playClockRunning());
+    EXPECT_TRUE(mainWindow.playClockRunning());
 }
 
-TEST_F(Form1Keys, MinimisingAndRestoringGivesTheFocusBackToTheControlThePlayerHad)
+TEST_F(MainWindowKeys, MinimisingAndRestoringGivesTheFocusBackToTheControlThePlayerHad)
 {
     clickWithMouse(previewButton);
     key(VK_TAB);
     ASSERT_EQ(GetFocus(), control(startButton));
 
     // By the title bar's button, then as the taskbar does it.
-    SendMessageW(form.handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    SendMessageW(mainWindow.handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     pump();
-    ASSERT_TRUE(IsIconic(form.handle()));
-    SendMessageW(form.handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(IsIconic(mainWindow.handle()));
+    SendMessageW(mainWindow.handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     pump();
     EXPECT_EQ(GetFocus(), control(startButton));
 
     clickWithMouse(previewButton);
-    ShowWindow(form.handle(), SW_MINIMIZE);
+    ShowWindow(mainWindow.handle(), SW_MINIMIZE);
     pump();
-    ShowWindow(form.handle(), SW_RESTORE);
+    ShowWindow(mainWindow.handle(), SW_RESTORE);
     pump();
     EXPECT_EQ(GetFocus(), control(previewButton));
     EXPECT_TRUE(noDefaultButton());

@@ -1,0 +1,9 @@
+#include "sound.h"
+
+#include <windows.h>
+
+namespace rutschbild::win32 {
+
+void playBeep() { MessageBeep(MB_OK); }
+
+} // namespace rutschbild::win32
