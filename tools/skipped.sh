@@ -11,7 +11,7 @@ skip_suite() { # WHAT WHY
 # The closing line of a run: "skipped: none" or "skipped: A (why); B (why)".
 skipped_summary() {
   if [ -s "${RUTSCHBILD_SKIPPED:-/dev/null}" ]; then
-    echo "skipped: $(paste -sd ';' "$RUTSCHBILD_SKIPPED" | sed 's/;/; /g')"
+    echo "skipped: $(awk 'NR > 1 { printf "; " } { printf "%s", $0 }' "$RUTSCHBILD_SKIPPED")"
   else
     echo "skipped: none"
   fi
