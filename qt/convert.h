@@ -1,7 +1,10 @@
 #pragma once
 
 // The game's measures and texts as Qt takes them.
+#include "layout.h"
 #include "twips.h"
+
+#include <QColor>
 
 #include <QRect>
 #include <QString>
@@ -21,6 +24,11 @@ inline QRect pixels(const TwipRect& rect)
 inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline QColor toQColor(const layout::Rgb& colour)
+{
+    return {colour.red, colour.green, colour.blue};
 }
 
 } // namespace rutschbild::qt
