@@ -257,5 +257,4 @@ void Announcer::announce(const QString& text)
 
 #endif
 
-
 } // namespace rutschbild::qt

@@ -31,7 +31,10 @@ protected:
         }
         return children;
     }
-    QList<QObject*> childrenOfWindow() const { return childrenOf(const_cast<MainWindow*>(&window)); }
+    QList<QObject*> childrenOfWindow() const
+    {
+        return childrenOf(const_cast<MainWindow*>(&window));
+    }
     QObject* board() const { return window.findChild<QObject*>(QStringLiteral("board")); }
     QObject* gap() const { return window.findChild<QObject*>(QStringLiteral("gap")); }
     // What stands in each slot, for a board of this arrangement (tile -> slot) with the hole

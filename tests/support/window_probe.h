@@ -1,7 +1,8 @@
 #pragma once
 
-// Finds the controls of the main window by their names and checks, from the outside, that the window is
-// in one of its two states. Used by the soak test, the window fuzzer and the window benchmarks.
+// Finds the controls of the main window by their names and checks, from the outside, that the
+// window is in one of its two states. Used by the soak test, the window fuzzer and the window
+// benchmarks.
 #include "layout.h"
 
 #include <QLabel>
