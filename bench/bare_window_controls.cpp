@@ -8,7 +8,6 @@
 #include "tile_pictures.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -57,16 +56,6 @@ QLabel* label(const QString& text, const rutschbild::TwipRect& where, QWidget* p
         label->setAutoFillBackground(true);
     }
     return label;
-}
-
-QFont creditFont()
-{
-    const QString family = toQString(layout::kCreditFont.family);
-    QFont font = QFontDatabase::hasFamily(family)
-                     ? QFont(family)
-                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(layout::kCreditFont.points);
-    return font;
 }
 
 } // namespace
@@ -121,7 +110,7 @@ int main(int argc, char* argv[])
         made[control.id] = widget;
     }
     QWidget* credit = made.at(layout::ControlId::creditLabel);
-    credit->setFont(creditFont());
+    credit->setFont(rutschbild::qt::toQFont(layout::kCreditFont));
     QPalette palette = credit->palette();
     palette.setColor(QPalette::WindowText, toQColor(layout::kCreditColour));
     credit->setPalette(palette);

@@ -1,6 +1,5 @@
 #include "board.h"
 #include "accessible_text.h"
-#include "board_lines.h"
 #include "convert.h"
 #include "failure_texts.h"
 #include "layout.h"
@@ -11,6 +10,7 @@
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QWidget>
 
 #include <cstdio>
@@ -32,6 +32,38 @@ namespace {
         QMessageBox::critical(nullptr, toQString(layout::kWindowTitle), text);
     std::_Exit(EXIT_FAILURE);
 }
+
+// A line drawn over the board: a strip one pixel wide, or the outline along the inner edge of
+// its rectangle with the inside clear. Clicks pass through it to the tiles below.
+class BoardLine final : public QWidget {
+public:
+    enum class Shape { strip, outline };
+
+    BoardLine(Shape shape, const QRect& pixels, const QColor& colour, QWidget* parent)
+        : QWidget(parent), shape_(shape), colour_(colour)
+    {
+        setGeometry(pixels);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        if (shape_ == Shape::strip) {
+            painter.fillRect(rect(), colour_);
+            return;
+        }
+        painter.fillRect(0, 0, width(), 1, colour_);
+        painter.fillRect(0, height() - 1, width(), 1, colour_);
+        painter.fillRect(0, 0, 1, height(), colour_);
+        painter.fillRect(width() - 1, 0, 1, height(), colour_);
+    }
+
+private:
+    Shape shape_;
+    QColor colour_;
+};
 
 QRect linePixels(const layout::TwipLine& line)
 {
@@ -57,10 +89,12 @@ Board::Board(const WindowView& view, QWidget* window)
     gap_ = new BoardGap(this);
     gap_->setObjectName(QStringLiteral("gap"));
     for (int i = 0; i < layout::kGridLineCount; ++i) {
-        gridLines_[i] = new BoardLine(linePixels(layout::gridLine(i)), lineColour, window);
+        gridLines_[i] = new BoardLine(BoardLine::Shape::strip, linePixels(layout::gridLine(i)),
+                                      lineColour, window);
         gridLines_[i]->setObjectName(QStringLiteral("gridLine%1").arg(i));
     }
-    auto* outline = new BoardOutline(pixels(layout::kBoardOutline), lineColour, window);
+    auto* outline =
+        new BoardLine(BoardLine::Shape::outline, pixels(layout::kBoardOutline), lineColour, window);
     outline->setObjectName(QStringLiteral("boardOutline"));
     placeTiles();
     told_ = entries();
@@ -72,7 +106,7 @@ void Board::show(unsigned parts)
     if (parts & kPicturePart)
         showPictures();
     if (parts & kRunningPart)
-        for (BoardLine* line : gridLines_)
+        for (QWidget* line : gridLines_)
             line->setVisible(view_.gridLinesVisible);
     if (parts & kBoardPart) {
         placeTiles();

@@ -14,7 +14,6 @@ class QWidget;
 
 namespace rutschbild::qt {
 
-class BoardLine;
 class TileImage;
 
 // The empty place among the tiles while a game runs. Screen readers find it in the board's
@@ -60,7 +59,7 @@ private:
     const WindowView& view_;
     QWidget* window_;
     std::array<TileImage*, kTiles> tiles_{};
-    std::array<BoardLine*, layout::kGridLineCount> gridLines_{};
+    std::array<QWidget*, layout::kGridLineCount> gridLines_{};
     BoardGap* gap_ = nullptr;
     QList<QObject*> told_; // the entries listeners last heard of
     std::optional<int> toldGapSlot_;

@@ -5,6 +5,8 @@
 #include "twips.h"
 
 #include <QColor>
+#include <QFont>
+#include <QFontDatabase>
 
 #include <QRect>
 #include <QString>
@@ -24,6 +26,17 @@ inline QRect pixels(const TwipRect& rect)
 inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the designed face is missing, the system's fixed-pitch face takes its place.
+inline QFont toQFont(const layout::FontStyle& style)
+{
+    const QString family = toQString(style.family);
+    QFont font = QFontDatabase::hasFamily(family)
+                     ? QFont(family)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(style.points);
+    return font;
 }
 
 inline QColor toQColor(const layout::Rgb& colour)

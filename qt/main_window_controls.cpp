@@ -53,12 +53,7 @@ QListWidget* makeList()
 
 QFont creditFont()
 {
-    // Where the designed face is missing, the system's fixed-pitch face takes its place.
-    const QString family = toQString(layout::kCreditFont.family);
-    QFont font = QFontDatabase::hasFamily(family)
-                     ? QFont(family)
-                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(layout::kCreditFont.points);
+    QFont font = toQFont(layout::kCreditFont);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     return font;
