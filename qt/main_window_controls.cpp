@@ -5,7 +5,6 @@
 #include "keyboard.h"
 #include "main_window.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
