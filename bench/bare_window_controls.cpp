@@ -1,13 +1,13 @@
 // The yardstick for start-up time and memory: a plain Qt window with the game's controls at
-// their places, with their texts, fonts and icon, and the "Kinder" tile bitmaps shown by plain
+// their places, with their texts, fonts and icon, and the first picture set's pieces shown by plain
 // labels. No game behind it: what is left between this window and the game is the game's own.
 // The grid lines are left out, as the game hides them until a game starts.
 #include "convert.h"
 #include "layout.h"
+#include "picture_sets.h"
 #include "tile_pictures.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +21,8 @@ namespace {
 
 namespace layout = rutschbild::layout;
 using rutschbild::qt::pixels;
+using rutschbild::qt::toQColor;
+using rutschbild::qt::toQString;
 
 class Outline final : public QWidget {
 public:
@@ -30,7 +32,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.setPen(Qt::white);
+        painter.setPen(toQColor(layout::kBoardLineColour));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
@@ -49,21 +51,11 @@ QLabel* label(const QString& text, const rutschbild::TwipRect& where, QWidget* p
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (value) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::Window, toQColor(layout::kValueBackground));
         label->setPalette(palette);
         label->setAutoFillBackground(true);
     }
     return label;
-}
-
-QFont creditFont()
-{
-    const QString lucida = QStringLiteral("Lucida Console");
-    QFont font = QFontDatabase::hasFamily(lucida)
-                     ? QFont(lucida)
-                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(8.25);
-    return font;
 }
 
 } // namespace
@@ -82,7 +74,7 @@ int main(int argc, char* argv[])
 
     for (int i = 0; i < rutschbild::kTiles; ++i)
         place(new QLabel(&window), layout::slotBox(i))
-            ->setPixmap(rutschbild::qt::tileBitmap(113 + i));
+            ->setPixmap(rutschbild::qt::piecePicture(0, i));
     place(new Outline(&window), layout::kBoardOutline);
 
     std::map<layout::ControlId, QWidget*> made;
@@ -105,8 +97,8 @@ int main(int argc, char* argv[])
             auto* list = place(new QListWidget(parent), control.box);
             list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            for (const QString& item : {QStringLiteral("Kinder"), QStringLiteral("Garten")})
-                (new QListWidgetItem(item, list))
+            for (const rutschbild::PictureSet& set : rutschbild::kPictureSets)
+                (new QListWidgetItem(toQString(set.name), list))
                     ->setSizeHint(QSize(0, list->height() - 2 * list->frameWidth()));
             widget = list;
             break;
@@ -118,11 +110,11 @@ int main(int argc, char* argv[])
         made[control.id] = widget;
     }
     QWidget* credit = made.at(layout::ControlId::creditLabel);
-    credit->setFont(creditFont());
-    QPalette blue = credit->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    credit->setPalette(blue);
-    auto* same = static_cast<QRadioButton*>(made.at(layout::kStartModeOptions[0]));
+    credit->setFont(rutschbild::qt::toQFont(layout::kCreditFont));
+    QPalette palette = credit->palette();
+    palette.setColor(QPalette::WindowText, toQColor(layout::kCreditColour));
+    credit->setPalette(palette);
+    auto* same = static_cast<QRadioButton*>(made.at(layout::kInitiallyChosenOption));
     same->setChecked(true);
     same->setFocus();
 

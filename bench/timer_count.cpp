@@ -2,7 +2,7 @@
 // while a game runs. Usage: timer_count SECONDS. Prints "idle <per second>", "game <per second>"
 // and which objects the events went to.
 #include "clock.h"
-#include "form1.h"
+#include "main_window.h"
 #include "window_probe.h"
 
 #include <QApplication>
@@ -63,9 +63,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
     const rutschbild::SystemClock clock;
-    rutschbild::qt::Form1 form(clock);
-    form.show();
-    rutschbild::testing::WindowProbe probe(form);
+    rutschbild::qt::MainWindow window(clock);
+    window.show();
+    rutschbild::testing::WindowProbe probe(window);
 
     QTimer deadline; // the measuring loop's own timer; its one event is not counted
     deadline.setSingleShot(true);

@@ -1,7 +1,7 @@
-// The window headless (Qt's offscreen platform): building Form1 and painting its first frame,
+// The window headless (Qt's offscreen platform): building MainWindow and painting its first frame,
 // a tile click through a real mouse event with the repaint it causes, and one timer tick.
 #include "clock.h"
-#include "form1.h"
+#include "main_window.h"
 #include "window_probe.h"
 
 #include <QApplication>
@@ -11,7 +11,7 @@
 namespace rutschbild {
 namespace {
 
-using qt::Form1;
+using qt::MainWindow;
 
 using testing::WindowProbe;
 
@@ -40,8 +40,8 @@ void BM_ConstructAndFirstFrame(benchmark::State& state)
 {
     const SystemClock clock;
     for (auto _ : state) {
-        Form1 form(clock);
-        const QPixmap frame = form.grab();
+        MainWindow window(clock);
+        const QPixmap frame = window.grab();
         benchmark::DoNotOptimize(frame.cacheKey());
     }
 }
@@ -51,15 +51,15 @@ BENCHMARK(BM_ConstructAndFirstFrame)->Unit(benchmark::kMillisecond);
 struct RunningGame {
     RunningGame()
     {
-        form.show();
+        window.show();
         QCoreApplication::processEvents();
         WindowProbe::click(probe.options[0]);
         WindowProbe::click(probe.start);
         QCoreApplication::processEvents();
     }
     SteppedClock clock;
-    Form1 form{clock};
-    WindowProbe probe{form};
+    MainWindow window{clock};
+    WindowProbe probe{window};
 };
 
 void BM_TileClickWithRepaint(benchmark::State& state)

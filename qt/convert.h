@@ -1,7 +1,12 @@
 #pragma once
 
 // The game's measures and texts as Qt takes them.
+#include "layout.h"
 #include "twips.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontDatabase>
 
 #include <QRect>
 #include <QString>
@@ -21,6 +26,22 @@ inline QRect pixels(const TwipRect& rect)
 inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the designed face is missing, the system's fixed-pitch face takes its place.
+inline QFont toQFont(const layout::FontStyle& style)
+{
+    const QString family = toQString(style.family);
+    QFont font = QFontDatabase::hasFamily(family)
+                     ? QFont(family)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(style.points);
+    return font;
+}
+
+inline QColor toQColor(const layout::Rgb& colour)
+{
+    return {colour.red, colour.green, colour.blue};
 }
 
 } // namespace rutschbild::qt

@@ -1,5 +1,5 @@
 #include "clock.h"
-#include "form1.h"
+#include "main_window.h"
 
 #include <QApplication>
 
@@ -14,7 +14,7 @@ int main()
     // Lets desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(RUTSCHBILD_APP_ID));
     const rutschbild::SystemClock clock;
-    rutschbild::qt::Form1 form(clock);
-    form.show();
+    rutschbild::qt::MainWindow window(clock);
+    window.show();
     return QApplication::exec();
 }

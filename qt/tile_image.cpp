@@ -9,7 +9,7 @@
 
 namespace rutschbild::qt {
 
-TileImage::TileImage(int index, QWidget* parent) : QWidget(parent), index_(index), slot_(index)
+TileImage::TileImage(int index, QWidget* parent) : QWidget(parent), index_(index)
 {
     setObjectName(QStringLiteral("tile%1").arg(index));
     setFocusPolicy(Qt::NoFocus);

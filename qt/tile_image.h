@@ -22,10 +22,6 @@ public:
     void setPicture(const QPixmap& picture, std::function<QPixmap()> loadLarge);
     bool holdsLargePicture() const { return !large_.isNull(); }
 
-    // The slot the tile stands in, as the game last placed it.
-    int slot() const { return slot_; }
-    void setSlot(int slot) { slot_ = slot; }
-
     // Reports a Click, as a mouse click on the tile does.
     void click() { emit clicked(index_); }
 
@@ -40,7 +36,6 @@ protected:
 
 private:
     int index_;
-    int slot_;
     QPixmap picture_;
     std::function<QPixmap()> loadLarge_;
     QPixmap large_; // null until the tile is first painted scaled

@@ -1,4 +1,5 @@
 #include "tile_pictures.h"
+#include "picture_sets.h"
 
 #include <QImage>
 #include <QString>
@@ -11,8 +12,10 @@ namespace rutschbild::qt {
 
 namespace {
 
-// "Garten" tiles 0-11 are 101-112, "Kinder" tiles 0-11 are 113-124.
-bool isTileNumber(int number) { return number >= 101 && number <= 124; }
+bool isTileNumber(int number)
+{
+    return number >= kFirstBitmapNumber && number <= kLastBitmapNumber;
+}
 
 void ensureResources()
 {
@@ -39,6 +42,10 @@ QPixmap tilePicture2x(int number)
     // screen is back at 100 %.
     return QPixmap::fromImage(QImage(QStringLiteral(":/tiles2x/%1.png").arg(number)));
 }
+
+QPixmap piecePicture(int set, int piece) { return tileBitmap(bitmapNumber(set, piece)); }
+
+QPixmap piecePicture2x(int set, int piece) { return tilePicture2x(bitmapNumber(set, piece)); }
 
 QIcon programIcon()
 {

@@ -8,7 +8,7 @@
 // begins with Vorschau and "immer gleich", which bring it back to the no-game state.
 #include "arrangement.h"
 #include "fake_front_end.h"
-#include "form1.h"
+#include "main_window.h"
 #include "window_probe.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@
 
 using namespace rutschbild;
 using namespace rutschbild::testing;
-using rutschbild::qt::Form1;
+using rutschbild::qt::MainWindow;
 
 namespace {
 
@@ -56,10 +56,10 @@ EventTally& tally()
 
 class Session {
 public:
-    Session() : probe_(form_)
+    Session() : probe_(window_)
     {
         setLocal();
-        form_.show();
+        window_.show();
         QCoreApplication::processEvents();
     }
 
@@ -227,7 +227,7 @@ private:
     void keyboard(std::uint8_t argument)
     {
         if (argument % 3 != 0) {
-            QTest::keyClick(&form_, argument % 3 == 1 ? Qt::Key_Tab : Qt::Key_Backtab);
+            QTest::keyClick(&window_, argument % 3 == 1 ? Qt::Key_Tab : Qt::Key_Backtab);
             return;
         }
         QWidget* focused = QApplication::focusWidget();
@@ -271,7 +271,7 @@ private:
     }
 
     FakeClock clock_;
-    Form1 form_{clock_};
+    MainWindow window_{clock_};
     WindowProbe probe_;
     std::int64_t localMilliseconds_ = 10 * 3'600'000LL;
     std::int64_t startedAt_ = 0;

@@ -106,7 +106,7 @@ def read(pid):
         return None
 
     def find(role, name):
-        found = [node for node in descendants(form) if node.getRole() == role and node.name == name]
+        found = [node for node in descendants(main_window) if node.getRole() == role and node.name == name]
         if len(found) != 1:
             raise Failure(f"{len(found)} controls of role {role} named {name!r}, not one")
         return found[0]
@@ -116,7 +116,7 @@ def read(pid):
                 for i in range(r.getNTargets())]
 
     def labels():
-        return [node for node in descendants(form) if node.getRole() == pyatspi.ROLE_LABEL]
+        return [node for node in descendants(main_window) if node.getRole() == pyatspi.ROLE_LABEL]
 
     def value_of(caption):
         """The name of the label that caption labels, and whether that label names caption back."""
@@ -135,7 +135,7 @@ def read(pid):
             raise Failure(f"{name!r} offers the actions {names}, no Press")
         action.doAction(names.index("Press"))
 
-    form = until("window Rutschbild of the program on the accessibility bus", window, 15)
+    main_window = until("window Rutschbild of the program on the accessibility bus", window, 15)
     # The name each change announces, as a screen reader hears it at that moment.
     announced = []
     pyatspi.Registry.registerEventListener(
@@ -161,7 +161,7 @@ def read(pid):
         heard.extend(new)
 
     def board():
-        groups = [node for node in descendants(form) if node.name == "Bild"]
+        groups = [node for node in descendants(main_window) if node.name == "Bild"]
         if len(groups) != 1:
             raise Failure(f"{len(groups)} objects named Bild, not one board")
         return groups[0]
@@ -212,7 +212,7 @@ def read(pid):
     play_time = until("play time", lambda: PLAY_TIME.fullmatch(value_of("Spielzeit:")), pump=pump)
     print(f"Spielzeit: {play_time.group()}")
 
-    tiles = {node.name: node.queryAction() for node in descendants(form)
+    tiles = {node.name: node.queryAction() for node in descendants(main_window)
              if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.startswith("Bildteil ")}
     # One press at a time, each heard before the next, as a player listens.
     for count, tile in enumerate(SOLUTION, 1):

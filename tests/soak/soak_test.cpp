@@ -2,7 +2,7 @@
 // random tile clicks, solved games, abandoned games and picture changes in between. The play time
 // must be right at every tick, and memory must not grow.
 #include "fake_front_end.h"
-#include "form1.h"
+#include "main_window.h"
 #include "solver.h"
 #include "window_probe.h"
 
@@ -21,7 +21,7 @@
 namespace rutschbild::testing {
 namespace {
 
-using qt::Form1;
+using qt::MainWindow;
 
 // The length of the soak in simulated minutes; the ctest default is short.
 int soakMinutes()
@@ -57,9 +57,9 @@ void setLocal(FakeClock& clock, std::int64_t secondsSinceMidnight)
 
 class Soak {
 public:
-    Soak() : probe(form)
+    Soak() : probe(window)
     {
-        form.show();
+        window.show();
         setLocal(clock, localMilliseconds / 1000);
     }
 
@@ -125,7 +125,7 @@ public:
     }
 
     FakeClock clock;
-    Form1 form{clock};
+    MainWindow window{clock};
     WindowProbe probe;
     std::int64_t localMilliseconds = (23 * 3600 + 30 * 60) * 1000LL; // crosses midnight soon
     std::int64_t startedAt = 0;

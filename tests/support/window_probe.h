@@ -1,7 +1,8 @@
 #pragma once
 
-// Finds the controls of a Form1 by their names and checks, from the outside, that the window is
-// in one of its two states. Used by the soak test, the window fuzzer and the window benchmarks.
+// Finds the controls of the main window by their names and checks, from the outside, that the
+// window is in one of its two states. Used by the soak test, the window fuzzer and the window
+// benchmarks.
 #include "layout.h"
 
 #include <QLabel>
@@ -23,7 +24,7 @@ namespace rutschbild::testing {
 
 class WindowProbe {
 public:
-    explicit WindowProbe(QWidget& form) : form_(form)
+    explicit WindowProbe(QWidget& window) : window_(window)
     {
         for (int i = 0; i < 12; ++i)
             tiles[i] = find<QWidget>(QStringLiteral("tile%1").arg(i));
@@ -185,12 +186,12 @@ private:
     template <typename Widget>
     Widget* find(const QString& name) const
     {
-        auto* found = form_.findChild<Widget*>(name);
+        auto* found = window_.findChild<Widget*>(name);
         Q_ASSERT_X(found, "WindowProbe", qPrintable(name));
         return found;
     }
 
-    QWidget& form_;
+    QWidget& window_;
     quint64 mouseTime_ = 1'000'000'000; // far from QTest's own mouse timestamps
 };
 

@@ -1,5 +1,5 @@
-// Form1 right after it opens: places, texts, focus, stacking and the state after loading.
-#include "form1_fixture.h"
+// MainWindow right after it opens: places, texts, focus, stacking and the state after loading.
+#include "main_window_fixture.h"
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -8,17 +8,17 @@
 namespace rutschbild::testing {
 namespace {
 
-using Form1Layout = Form1Test;
+using MainWindowLayout = MainWindowTest;
 
-TEST_F(Form1Layout, WindowHasItsCaptionClientSizeAndIcon)
+TEST_F(MainWindowLayout, WindowHasItsCaptionClientSizeAndIcon)
 {
-    EXPECT_EQ(form.windowTitle(), "Rutschbild");
-    EXPECT_EQ(form.size(), QSize(650, 502));
-    EXPECT_FALSE(form.windowIcon().isNull());
-    EXPECT_EQ(form.layout(), nullptr);
+    EXPECT_EQ(window.windowTitle(), "Rutschbild");
+    EXPECT_EQ(window.size(), QSize(650, 502));
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(window.layout(), nullptr);
 }
 
-TEST_F(Form1Layout, ControlsStandAtTheirDesignedPixels)
+TEST_F(MainWindowLayout, ControlsStandAtTheirDesignedPixels)
 {
     const std::pair<const char*, QRect> places[] = {
         {"creditLabel", {8, 8, 329, 17}},      {"startModeFrame", {520, 40, 113, 73}},
@@ -44,16 +44,16 @@ TEST_F(Form1Layout, ControlsStandAtTheirDesignedPixels)
     EXPECT_EQ(control("pictureList")->parent(), control("pictureFrame"));
 }
 
-TEST_F(Form1Layout, EnlargingTheWindowMovesNothing)
+TEST_F(MainWindowLayout, EnlargingTheWindowMovesNothing)
 {
     const QRect before = control("quitButton")->geometry();
-    form.resize(900, 700);
+    window.resize(900, 700);
     QCoreApplication::processEvents();
     EXPECT_EQ(control("quitButton")->geometry(), before);
     EXPECT_EQ(tile(11)->geometry(), QRect(389, 266, 127, 113));
 }
 
-TEST_F(Form1Layout, TextsColoursAndFonts)
+TEST_F(MainWindowLayout, TextsColoursAndFonts)
 {
     EXPECT_EQ(control<QGroupBox>("startModeFrame")->title(), "Startposition");
     EXPECT_EQ(control<QGroupBox>("pictureFrame")->title(), "Bildauswahl");
@@ -87,7 +87,7 @@ TEST_F(Form1Layout, TextsColoursAndFonts)
     }
 }
 
-TEST_F(Form1Layout, EveryTextFitsItsBox)
+TEST_F(MainWindowLayout, EveryTextFitsItsBox)
 {
     // The longest texts each value label can get: 23 : 59 : 59, 59 : 59 and five-digit counts.
     control<QLabel>("startTimeValue")->setText("23 : 58 : 58");
@@ -115,7 +115,7 @@ TEST_F(Form1Layout, EveryTextFitsItsBox)
     }
 }
 
-TEST_F(Form1Layout, AfterLoadingTheListHoldsBothSetsWithNothingSelected)
+TEST_F(MainWindowLayout, AfterLoadingTheListHoldsBothSetsWithNothingSelected)
 {
     auto* list = control<QListWidget>("pictureList");
     ASSERT_EQ(list->count(), 2);
@@ -128,7 +128,7 @@ TEST_F(Form1Layout, AfterLoadingTheListHoldsBothSetsWithNothingSelected)
     EXPECT_FALSE(list->viewport()->rect().intersects(list->visualItemRect(list->item(1))));
 }
 
-TEST_F(Form1Layout, AfterLoadingTheBoardShowsTheKinderPictureWithoutLinesOrClock)
+TEST_F(MainWindowLayout, AfterLoadingTheBoardShowsTheKinderPictureWithoutLinesOrClock)
 {
     for (int i = 0; i < 12; ++i)
         EXPECT_TRUE(tile(i)->isVisible()) << i;
@@ -140,7 +140,7 @@ TEST_F(Form1Layout, AfterLoadingTheBoardShowsTheKinderPictureWithoutLinesOrClock
     EXPECT_EQ(timer()->interval(), 500);
 }
 
-TEST_F(Form1Layout, FocusStartsOnTheSelectedOptionAndTabFollowsTheDesignedOrder)
+TEST_F(MainWindowLayout, FocusStartsOnTheSelectedOptionAndTabFollowsTheDesignedOrder)
 {
     EXPECT_EQ(QApplication::focusWidget(), control("fixedStartOption"));
     for (const char* next :
@@ -156,7 +156,7 @@ TEST_F(Form1Layout, FocusStartsOnTheSelectedOptionAndTabFollowsTheDesignedOrder)
     EXPECT_EQ(QApplication::focusWidget(), control("clockStartOption"));
 }
 
-TEST_F(Form1Layout, LabelsFramesAndTilesTakeNoFocus)
+TEST_F(MainWindowLayout, LabelsFramesAndTilesTakeNoFocus)
 {
     for (const char* name :
          {"startTimeCaption", "playTimeCaption", "movesCaption", "creditLabel", "startTimeValue",
@@ -166,7 +166,7 @@ TEST_F(Form1Layout, LabelsFramesAndTilesTakeNoFocus)
         EXPECT_EQ(tile(i)->focusPolicy(), Qt::NoFocus) << i;
 }
 
-TEST_F(Form1Layout, StackingOrderFromBottomToTop)
+TEST_F(MainWindowLayout, StackingOrderFromBottomToTop)
 {
     QStringList expected;
     for (int i = 0; i < 12; ++i)
@@ -192,7 +192,7 @@ TEST_F(Form1Layout, StackingOrderFromBottomToTop)
              << "notice2";
 #endif
     QStringList stacked;
-    for (QObject* child : form.children())
+    for (QObject* child : window.children())
         if (child->isWidgetType())
             stacked << child->objectName();
     EXPECT_EQ(stacked, expected);

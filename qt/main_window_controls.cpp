@@ -1,14 +1,10 @@
-// Builds the controls of Form1 from the layout's table, in their stacking and tab order.
+// Builds the controls of the main window from the layout's table, in their stacking and tab order.
 #include "accessibility.h"
-#include "announcer.h"
-#include "board_group.h"
-#include "board_lines.h"
+#include "board.h"
 #include "convert.h"
-#include "form1.h"
 #include "keyboard.h"
-#include "tile_image.h"
+#include "main_window.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -28,7 +24,7 @@ QLabel* makeValueLabel()
     auto* label = new QLabel;
     markLabel(label, QAccessible::StaticText);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Window, toQColor(layout::kValueBackground));
     label->setPalette(palette);
     label->setAutoFillBackground(true);
     return label;
@@ -54,21 +50,9 @@ QListWidget* makeList()
     return list;
 }
 
-QRect linePixels(const layout::TwipLine& line)
-{
-    // One pixel wide; the end point is not drawn, so it covers exactly the board's width or height.
-    return {pixels(line.x1), pixels(line.y1), std::max(1, pixels(line.x2 - line.x1)),
-            std::max(1, pixels(line.y2 - line.y1))};
-}
-
 QFont creditFont()
 {
-    // Where Lucida Console is missing, the system's fixed-pitch face takes its place.
-    const QString lucida = QStringLiteral("Lucida Console");
-    QFont font = QFontDatabase::hasFamily(lucida)
-                     ? QFont(lucida)
-                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(8.25);
+    QFont font = toQFont(layout::kCreditFont);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     return font;
@@ -87,20 +71,21 @@ QFont windowFont()
 
 } // namespace
 
-void Form1::createControls()
+void MainWindow::createControls()
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(toQString(layout::kWindowTitle));
     resize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
     setFont(windowFont());
 
-    createBoard();
+    board_ = new Board(game_.view(), this);
     for (const layout::Control& control : layout::kControls)
         controls_[static_cast<std::size_t>(control.id)] = createControl(control);
     for (const layout::Control& control : layout::kControls)
         if (control.role == layout::Role::ValueLabel)
-            widget<QLabel>(control.caption)->setBuddy(widget(control.id));
-    widget<QRadioButton>(layout::kStartModeOptions[0])->setChecked(true);
+            controlFor<QLabel>(control.caption)->setBuddy(controlFor(control.id));
+    controlFor<QRadioButton>(layout::kInitiallyChosenOption)->setChecked(true);
+    fillPictureList();
 
     announcer_ = new Announcer(this);
 
@@ -112,7 +97,7 @@ void Form1::createControls()
 }
 
 // A control is created without a parent and given its frame, or the window, after the frame.
-QWidget* Form1::createControl(const layout::Control& control)
+QWidget* MainWindow::createControl(const layout::Control& control)
 {
     QWidget* made = nullptr;
     switch (control.role) {
@@ -137,42 +122,27 @@ QWidget* Form1::createControl(const layout::Control& control)
         made = makeButton(toQString(control.text));
         break;
     }
-    made->setParent(layout::inFrame(control) ? widget(control.frame) : this);
+    made->setParent(layout::inFrame(control) ? controlFor(control.frame) : this);
     made->setObjectName(toQString(control.name));
     made->setGeometry(pixels(control.box));
     if (auto* label = qobject_cast<QLabel*>(made))
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (control.id == layout::ControlId::creditLabel) {
         made->setFont(creditFont());
-        QPalette blue = made->palette();
-        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        made->setPalette(blue);
+        QPalette palette = made->palette();
+        palette.setColor(QPalette::WindowText, toQColor(layout::kCreditColour));
+        made->setPalette(palette);
     }
     return made;
 }
 
-void Form1::createBoard()
-{
-    for (int i = 0; i < kTiles; ++i) {
-        tiles_[i] = new TileImage(i, this);
-        tiles_[i]->setGeometry(pixels(layout::slotBox(i)));
-    }
-    board_ = new BoardGroup(tiles_, this);
-    for (int i = 0; i < layout::kGridLineCount; ++i) {
-        gridLines_[i] = new BoardLine(linePixels(layout::gridLine(i)), this);
-        gridLines_[i]->setObjectName(QStringLiteral("gridLine%1").arg(i));
-    }
-    auto* outline = new BoardOutline(pixels(layout::kBoardOutline), this);
-    outline->setObjectName(QStringLiteral("boardOutline"));
-}
-
 // The controls that take the focus, in the order of their tab index.
-void Form1::setFocusChain()
+void MainWindow::setFocusChain()
 {
     QWidget* previous = nullptr;
     for (int tab = 0; tab < static_cast<int>(layout::kControls.size()); ++tab) {
         for (const layout::Control& control : layout::kControls) {
-            QWidget* next = widget(control.id);
+            QWidget* next = controlFor(control.id);
             if (control.tabIndex != tab || next->focusPolicy() == Qt::NoFocus)
                 continue;
             if (previous)

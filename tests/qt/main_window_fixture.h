@@ -1,8 +1,9 @@
 #pragma once
 
 #include "fake_front_end.h"
-#include "form1.h"
-#include "system_beep.h"
+#include "main_window.h"
+#include "sound.h"
+#include "tile_image.h"
 #include "tile_pictures.h"
 
 #include <QImage>
@@ -20,7 +21,7 @@
 namespace rutschbild::testing {
 
 using qt::Beeper;
-using qt::Form1;
+using qt::MainWindow;
 using qt::tileBitmap;
 using qt::TileImage;
 using qt::tilePicture2x;
@@ -32,21 +33,21 @@ public:
     int count = 0;
 };
 
-// A shown Form1 on a fake clock and a counting beeper. Controls are looked up by their object
+// A shown MainWindow on a fake clock and a counting beeper. Controls are looked up by their object
 // names, as a user of the window would see them, without any hooks in the window itself.
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
-    Form1Test()
+    MainWindowTest()
     {
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     template <typename Widget = QWidget>
     Widget* control(const char* name) const
     {
-        auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
+        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
@@ -103,7 +104,7 @@ protected:
 
     FakeClock clock;
     RecordingBeeper beeper;
-    Form1 form{clock, beeper};
+    MainWindow window{clock, beeper};
 };
 
 } // namespace rutschbild::testing

@@ -1,5 +1,5 @@
-// What Form1 looks like: the white grid lines and the white outline over the board.
-#include "form1_fixture.h"
+// What MainWindow looks like: the white grid lines and the white outline over the board.
+#include "main_window_fixture.h"
 
 namespace rutschbild::testing {
 namespace {
@@ -9,16 +9,16 @@ constexpr int kLineRows[] = {153, 266};
 constexpr int kLineColumns[] = {135, 262, 389};
 constexpr int kOutlineLeft = 8, kOutlineRight = 515, kOutlineTop = 40, kOutlineBottom = 378;
 
-class Rendering : public Form1Test {
+class Rendering : public MainWindowTest {
 protected:
-    QImage window() { return form.grab().toImage(); }
+    QImage screenshot() { return window.grab().toImage(); }
 
     // The colour the tile under a window point shows there, with nothing drawn over it.
     QColor tileColourAt(QPoint point)
     {
-        auto* under = form.childAt(point);
+        auto* under = window.childAt(point);
         EXPECT_NE(under, nullptr);
-        return under->grab().toImage().pixelColor(under->mapFrom(&form, point));
+        return under->grab().toImage().pixelColor(under->mapFrom(&window, point));
     }
 
     // How many points of a row (or column) of the board are white in the window.
@@ -41,7 +41,7 @@ protected:
 TEST_F(Rendering, GridLinesAreWhiteDuringAGameOnly)
 {
     click("startButton");
-    QImage image = window();
+    QImage image = screenshot();
     for (const int y : kLineRows)
         EXPECT_EQ(whiteAlongRow(image, y), kOutlineRight - kOutlineLeft - 1) << y;
     for (const int x : kLineColumns)
@@ -51,7 +51,7 @@ TEST_F(Rendering, GridLinesAreWhiteDuringAGameOnly)
     EXPECT_EQ(image.pixelColor(136, 300), tileColourAt({136, 300}));
 
     click("previewButton");
-    image = window();
+    image = screenshot();
     for (const QPoint point :
          {QPoint(300, 153), QPoint(50, 266), QPoint(135, 300), QPoint(262, 60), QPoint(389, 200)})
         EXPECT_EQ(image.pixelColor(point), tileColourAt(point)) << point.x() << "," << point.y();
@@ -60,7 +60,7 @@ TEST_F(Rendering, GridLinesAreWhiteDuringAGameOnly)
 TEST_F(Rendering, TheOutlineIsAlwaysWhite)
 {
     for (int round = 0; round < 2; ++round) {
-        const QImage image = window();
+        const QImage image = screenshot();
         for (const int y : {kOutlineTop, kOutlineBottom})
             EXPECT_EQ(whiteAlongRow(image, y), kOutlineRight - kOutlineLeft - 1) << y;
         for (const int x : {kOutlineLeft, kOutlineRight})
@@ -74,8 +74,8 @@ TEST_F(Rendering, TheOutlineIsAlwaysWhite)
 TEST_F(Rendering, TheHoleShowsTheWindowBackground)
 {
     click("startButton");
-    const QImage image = window();
-    EXPECT_EQ(image.pixelColor(450, 320), form.palette().color(QPalette::Window));
+    const QImage image = screenshot();
+    EXPECT_EQ(image.pixelColor(450, 320), window.palette().color(QPalette::Window));
 }
 
 } // namespace

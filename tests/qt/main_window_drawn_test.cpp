@@ -2,7 +2,7 @@
 // the board outline on its designed box. The picture is kept as qt.png in RUTSCHBILD_DRAWN_DIR
 // when that is set, for tools/check-drawn.sh and for a person to look at.
 #include "drawn_window.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QDir>
 
@@ -19,12 +19,12 @@ drawn::Picture pictureOf(const QImage& grabbed)
     return picture;
 }
 
-using Drawn = Form1Test;
+using Drawn = MainWindowTest;
 
 TEST_F(Drawn, EveryControlIsDrawnOnItsBox)
 {
-    ASSERT_EQ(form.devicePixelRatio(), 1.0);
-    const QImage image = form.grab().toImage();
+    ASSERT_EQ(window.devicePixelRatio(), 1.0);
+    const QImage image = window.grab().toImage();
     const QString dir = qEnvironmentVariable("RUTSCHBILD_DRAWN_DIR");
     if (!dir.isEmpty()) {
         ASSERT_TRUE(QDir().mkpath(dir));

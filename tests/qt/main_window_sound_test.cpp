@@ -1,5 +1,5 @@
 // The beeps of a game, counted, and the real system beep where no sound can be played.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "solver.h"
 
 #include <QDeadlineTimer>
@@ -15,10 +15,10 @@
 namespace rutschbild::testing {
 namespace {
 
-using Form1Sound = Form1Test;
+using MainWindowSound = MainWindowTest;
 using qt::CanberraBeeper;
 
-TEST_F(Form1Sound, OneBeepPerMoveThreeMoreOnTheWinNoneForARefusedClick)
+TEST_F(MainWindowSound, OneBeepPerMoveThreeMoreOnTheWinNoneForARefusedClick)
 {
     clickTile(9); // before Start
     EXPECT_EQ(beeper.count, 0);

@@ -1,5 +1,5 @@
-// Form1 as screen readers and automation tools see it, through Qt's accessibility interfaces.
-#include "form1_fixture.h"
+// MainWindow as screen readers and automation tools see it, through Qt's accessibility interfaces.
+#include "main_window_fixture.h"
 #include "solver.h"
 
 #include <QAccessible>
@@ -11,7 +11,7 @@
 namespace rutschbild::testing {
 namespace {
 
-class Form1Accessibility : public Form1Test {
+class MainWindowAccessibility : public MainWindowTest {
 protected:
     static QAccessibleInterface* accessible(QObject* object)
     {
@@ -31,9 +31,12 @@ protected:
         }
         return children;
     }
-    QList<QObject*> childrenOfForm() const { return childrenOf(const_cast<Form1*>(&form)); }
-    QObject* board() const { return form.findChild<QObject*>(QStringLiteral("board")); }
-    QObject* gap() const { return form.findChild<QObject*>(QStringLiteral("gap")); }
+    QList<QObject*> childrenOfWindow() const
+    {
+        return childrenOf(const_cast<MainWindow*>(&window));
+    }
+    QObject* board() const { return window.findChild<QObject*>(QStringLiteral("board")); }
+    QObject* gap() const { return window.findChild<QObject*>(QStringLiteral("gap")); }
     // What stands in each slot, for a board of this arrangement (tile -> slot) with the hole
     // tile hidden.
     QList<QObject*> boardOrder(const Arrangement& places) const
@@ -51,7 +54,7 @@ protected:
     }
 };
 
-TEST_F(Form1Accessibility, TilesAreButtonsNamedAfterTheirPieceAndTheirPlace)
+TEST_F(MainWindowAccessibility, TilesAreButtonsNamedAfterTheirPieceAndTheirPlace)
 {
     for (int i = 0; i < 12; ++i) {
         QAccessibleInterface* button = accessible(tile(i));
@@ -66,7 +69,7 @@ TEST_F(Form1Accessibility, TilesAreButtonsNamedAfterTheirPieceAndTheirPlace)
     }
 }
 
-TEST_F(Form1Accessibility, ControlsAreNamedByTheirCaptions)
+TEST_F(MainWindowAccessibility, ControlsAreNamedByTheirCaptions)
 {
     const std::pair<const char*, const char*> names[] = {{"pictureList", "Bildauswahl"},
                                                          {"startModeFrame", "Startposition"},
@@ -76,7 +79,7 @@ TEST_F(Form1Accessibility, ControlsAreNamedByTheirCaptions)
 }
 
 // A screen reader reads the value itself and, through the relation, the caption that goes with it.
-TEST_F(Form1Accessibility, ValueLabelsReadAsTheirTextLabelledByTheirCaptions)
+TEST_F(MainWindowAccessibility, ValueLabelsReadAsTheirTextLabelledByTheirCaptions)
 {
     // Empty before the first game: not the caption's words a second time.
     for (const char* name : {"startTimeValue", "playTimeValue", "movesValue"})
@@ -103,7 +106,7 @@ TEST_F(Form1Accessibility, ValueLabelsReadAsTheirTextLabelledByTheirCaptions)
     }
 }
 
-TEST_F(Form1Accessibility, PressingATileIsAClickWithAllItsRules)
+TEST_F(MainWindowAccessibility, PressingATileIsAClickWithAllItsRules)
 {
     press(9); // before Start
     EXPECT_EQ(slotOf(9), 9);
@@ -123,10 +126,10 @@ TEST_F(Form1Accessibility, PressingATileIsAClickWithAllItsRules)
 }
 
 // The tiles belong to the board's group, which stands among the window's controls.
-TEST_F(Form1Accessibility, Tile11IsLeftOutOfTheTreeWhileItIsHidden)
+TEST_F(MainWindowAccessibility, Tile11IsLeftOutOfTheTreeWhileItIsHidden)
 {
     ASSERT_NE(board(), nullptr);
-    const QList<QObject*> controls = childrenOfForm();
+    const QList<QObject*> controls = childrenOfWindow();
     EXPECT_TRUE(controls.contains(board()));
     EXPECT_TRUE(controls.contains(control("startButton")));
     EXPECT_FALSE(controls.contains(tile(0)));
@@ -143,7 +146,7 @@ TEST_F(Form1Accessibility, Tile11IsLeftOutOfTheTreeWhileItIsHidden)
 
 // A screen reader walks the board row by row and meets the gap where it is, as a sighted player
 // sees it; without a game there is no gap.
-TEST_F(Form1Accessibility, TheBoardListsItsTilesAndTheGapInBoardOrder)
+TEST_F(MainWindowAccessibility, TheBoardListsItsTilesAndTheGapInBoardOrder)
 {
     ASSERT_NE(gap(), nullptr);
     QList<QObject*> tiles;
@@ -160,13 +163,13 @@ TEST_F(Form1Accessibility, TheBoardListsItsTilesAndTheGapInBoardOrder)
     EXPECT_EQ(hole->role(), QAccessible::StaticText);
     EXPECT_EQ(hole->text(QAccessible::Description), "Reihe 3, Spalte 4");
     EXPECT_FALSE(hole->state().invisible);
-    EXPECT_EQ(hole->rect(), QRect(form.mapToGlobal(tile(11)->pos()), tile(11)->size()));
+    EXPECT_EQ(hole->rect(), QRect(window.mapToGlobal(tile(11)->pos()), tile(11)->size()));
 
     press(9); // from slot 10 into the gap, which takes its place
     std::swap(places[9], places[11]);
     EXPECT_EQ(childrenOf(board()), boardOrder(places));
     EXPECT_EQ(hole->text(QAccessible::Description), "Reihe 3, Spalte 3");
-    EXPECT_EQ(hole->rect().topLeft(), form.mapToGlobal(QPoint(8 + 2 * 127, 40 + 2 * 113)));
+    EXPECT_EQ(hole->rect().topLeft(), window.mapToGlobal(QPoint(8 + 2 * 127, 40 + 2 * 113)));
 
     click("previewButton");
     EXPECT_EQ(childrenOf(board()), tiles);
@@ -175,7 +178,7 @@ TEST_F(Form1Accessibility, TheBoardListsItsTilesAndTheGapInBoardOrder)
 
 // The desktop keeps its keyboard for the controls: a tile is pressed by the mouse or a screen
 // reader's action, and Tab never stops on one.
-TEST_F(Form1Accessibility, TilesTakeNoKeyboardFocus)
+TEST_F(MainWindowAccessibility, TilesTakeNoKeyboardFocus)
 {
     click("startButton");
     for (int i = 0; i < 12; ++i) {

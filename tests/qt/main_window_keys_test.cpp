@@ -1,14 +1,14 @@
 // The keys of the window, and the command line it does not read.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QProcess>
 
 namespace rutschbild::testing {
 namespace {
 
-using Form1Keys = Form1Test;
+using MainWindowKeys = MainWindowTest;
 
-TEST_F(Form1Keys, EnterAndKeypadEnterPressTheFocusedButton)
+TEST_F(MainWindowKeys, EnterAndKeypadEnterPressTheFocusedButton)
 {
     auto* start = control<QPushButton>("startButton");
     start->setFocus();
@@ -30,7 +30,7 @@ TEST_F(Form1Keys, EnterAndKeypadEnterPressTheFocusedButton)
     EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST_F(Form1Keys, EnterWithTheFocusElsewherePressesNothing)
+TEST_F(MainWindowKeys, EnterWithTheFocusElsewherePressesNothing)
 {
     QSignalSpy starts(control<QPushButton>("startButton"), &QPushButton::clicked);
     QSignalSpy previews(control<QPushButton>("previewButton"), &QPushButton::clicked);
@@ -41,10 +41,10 @@ TEST_F(Form1Keys, EnterWithTheFocusElsewherePressesNothing)
         QTest::keyClick(control(name), Qt::Key_Enter, Qt::KeypadModifier);
     }
     EXPECT_EQ(starts.count() + previews.count() + closes.count(), 0);
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(Form1Keys, LeftAndRightMoveBetweenTheOptionsAsUpAndDownDo)
+TEST_F(MainWindowKeys, LeftAndRightMoveBetweenTheOptionsAsUpAndDownDo)
 {
     auto* gleich = control<QRadioButton>("fixedStartOption");
     auto* anders = control<QRadioButton>("clockStartOption");

@@ -1,7 +1,7 @@
 // The board at the display scale the test runs at (QT_SCALE_FACTOR; ctest runs this suite at
 // 1, 1.25, 1.5, 1.75, 2, 2.5 and 3, and once on two screens of different scales): tiles that
 // meet exactly, sharp pictures, thin lines.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "tile_image.h"
 
 #include <QScreen>
@@ -13,11 +13,11 @@ namespace {
 
 constexpr int kBoardLeft = 8, kBoardTop = 40, kTileWidth = 127, kTileHeight = 113;
 
-class Form1Scale : public Form1Test {
+class MainWindowScale : public MainWindowTest {
 protected:
-    double ratio() const { return form.devicePixelRatioF(); }
+    double ratio() const { return window.devicePixelRatioF(); }
     int device(int logical) const { return static_cast<int>(std::lround(logical * ratio())); }
-    QImage window() { return form.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage screenshot() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     // How many tiles hold their picture drawn at twice the size.
     int tilesHoldingLargePictures() const
@@ -42,7 +42,7 @@ protected:
     // between them, the background shows through.
     int backgroundAlongBoundaries(const QImage& image, bool holeAtSlot11)
     {
-        const QRgb background = form.palette().color(QPalette::Window).rgb();
+        const QRgb background = window.palette().color(QPalette::Window).rgb();
         const int left = device(kBoardLeft) + 1, right = device(kBoardLeft + 4 * kTileWidth) - 1;
         const int top = device(kBoardTop) + 1, bottom = device(kBoardTop + 3 * kTileHeight) - 1;
         const int holeLeft = device(kBoardLeft + 3 * kTileWidth);
@@ -67,20 +67,20 @@ protected:
     }
 };
 
-TEST_F(Form1Scale, TilesMeetWithoutSeamsInAGameAndOutOfOne)
+TEST_F(MainWindowScale, TilesMeetWithoutSeamsInAGameAndOutOfOne)
 {
     SCOPED_TRACE(ratio());
-    EXPECT_EQ(backgroundAlongBoundaries(window(), false), 0) << "after loading";
+    EXPECT_EQ(backgroundAlongBoundaries(screenshot(), false), 0) << "after loading";
     click("startButton");
-    EXPECT_EQ(backgroundAlongBoundaries(window(), true), 0) << "in a game";
+    EXPECT_EQ(backgroundAlongBoundaries(screenshot(), true), 0) << "in a game";
     click("previewButton");
-    EXPECT_EQ(backgroundAlongBoundaries(window(), false), 0) << "after Vorschau";
+    EXPECT_EQ(backgroundAlongBoundaries(screenshot(), false), 0) << "after Vorschau";
 }
 
-TEST_F(Form1Scale, GridLinesStayOneLogicalPixelWide)
+TEST_F(MainWindowScale, GridLinesStayOneLogicalPixelWide)
 {
     click("startButton");
-    const QImage image = window();
+    const QImage image = screenshot();
     // Across grid line 2 (x = 135) at the middle of the top row: the white run is the width of one
     // logical pixel, rounded to whole device pixels.
     const int y = device(kBoardTop + kTileHeight / 2);
@@ -115,15 +115,15 @@ void expectBitmapsExactly(const QImage& image)
     }
 }
 
-TEST_F(Form1Scale, AtOneToOneTheWindowShowsTheBitmapsExactly)
+TEST_F(MainWindowScale, AtOneToOneTheWindowShowsTheBitmapsExactly)
 {
     if (ratio() != 1)
         GTEST_SKIP() << "only at scale 1";
-    expectBitmapsExactly(window());
+    expectBitmapsExactly(screenshot());
 }
 
 // At 200 % the tiles show the pictures drawn at twice the size, not the bitmaps enlarged.
-TEST_F(Form1Scale, AtTwiceTheSizeTilesShowTheLargePictures)
+TEST_F(MainWindowScale, AtTwiceTheSizeTilesShowTheLargePictures)
 {
     if (ratio() != 2)
         GTEST_SKIP() << "only at scale 2";
@@ -143,16 +143,16 @@ TEST_F(Form1Scale, AtTwiceTheSizeTilesShowTheLargePictures)
 
 // The large pictures cost memory and a decode each: none is held at 100 %, each tile loads its
 // own when it is painted scaled, and a new picture set lets the old ones go.
-TEST_F(Form1Scale, LargePicturesAreHeldOnlyForTilesPaintedScaled)
+TEST_F(MainWindowScale, LargePicturesAreHeldOnlyForTilesPaintedScaled)
 {
     SCOPED_TRACE(ratio());
-    window();
+    screenshot();
     EXPECT_EQ(tilesHoldingLargePictures(), ratio() == 1 ? 0 : 12);
     auto* list = control<QListWidget>("pictureList");
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(tilesHoldingLargePictures(), 0) << "right after Garten is chosen";
-    window();
+    screenshot();
     EXPECT_EQ(tilesHoldingLargePictures(), ratio() == 1 ? 0 : 12);
     if (ratio() == 2)
         expectLargePictures(101);
@@ -160,21 +160,21 @@ TEST_F(Form1Scale, LargePicturesAreHeldOnlyForTilesPaintedScaled)
 
 // A window moved to a screen at 200 % and back: the tiles take their large pictures there and
 // let them go on the screen at 100 %, where the bitmaps show exactly again.
-TEST_F(Form1Scale, MovedToAScaledScreenAndBack)
+TEST_F(MainWindowScale, MovedToAScaledScreenAndBack)
 {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.size() != 2 || screens[0]->devicePixelRatio() != 1 ||
         screens[1]->devicePixelRatio() != 2)
         GTEST_SKIP() << "only on the two screens of tests/qt/two_screens.json";
-    window();
+    screenshot();
     EXPECT_EQ(tilesHoldingLargePictures(), 0);
-    form.setScreen(screens[1]);
+    window.setScreen(screens[1]);
     ASSERT_EQ(ratio(), 2);
     expectLargePictures(113);
     EXPECT_EQ(tilesHoldingLargePictures(), 12);
-    form.setScreen(screens[0]);
+    window.setScreen(screens[0]);
     ASSERT_EQ(ratio(), 1);
-    expectBitmapsExactly(window());
+    expectBitmapsExactly(screenshot());
     EXPECT_EQ(tilesHoldingLargePictures(), 0);
 }
 

@@ -1,5 +1,5 @@
-// Whole games through real mouse and key events on Form1.
-#include "form1_fixture.h"
+// Whole games through real mouse and key events on MainWindow.
+#include "main_window_fixture.h"
 #include "solver.h"
 
 #include <QMouseEvent>
@@ -8,9 +8,9 @@
 namespace rutschbild::testing {
 namespace {
 
-using Form1Play = Form1Test;
+using MainWindowPlay = MainWindowTest;
 
-TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
+TEST_F(MainWindowPlay, SolvingTheFixedStartEndsTheGame)
 {
     clock.set(9, 5, 7);
     click("startButton");
@@ -38,7 +38,7 @@ TEST_F(Form1Play, SolvingTheFixedStartEndsTheGame)
     EXPECT_EQ(text("movesValue"), QString::number(solution->size()));
 }
 
-TEST_F(Form1Play, ClockModeStartsTheBoardOfTheStartTime)
+TEST_F(MainWindowPlay, ClockModeStartsTheBoardOfTheStartTime)
 {
     QTest::mouseClick(control("clockStartOption"), Qt::LeftButton);
     clock.set(10, 12, 34);
@@ -50,7 +50,7 @@ TEST_F(Form1Play, ClockModeStartsTheBoardOfTheStartTime)
     EXPECT_EQ(slotOf(11), 11);
 }
 
-TEST_F(Form1Play, OptionChosenByArrowKeyAppliesToo)
+TEST_F(MainWindowPlay, OptionChosenByArrowKeyAppliesToo)
 {
     QTest::keyClick(control("fixedStartOption"), Qt::Key_Down);
     EXPECT_TRUE(control<QRadioButton>("clockStartOption")->isChecked());
@@ -59,7 +59,7 @@ TEST_F(Form1Play, OptionChosenByArrowKeyAppliesToo)
     EXPECT_EQ(slotOf(0), 9);
 }
 
-TEST_F(Form1Play, VorschauDuringAGameShowsTheWholePictureAndStopsTheClock)
+TEST_F(MainWindowPlay, VorschauDuringAGameShowsTheWholePictureAndStopsTheClock)
 {
     click("startButton");
     clickTile(9);
@@ -76,7 +76,7 @@ TEST_F(Form1Play, VorschauDuringAGameShowsTheWholePictureAndStopsTheClock)
     EXPECT_EQ(text("movesValue"), "1");
 }
 
-TEST_F(Form1Play, StartDuringAGameCountsOnAndRestartsThePlayTime)
+TEST_F(MainWindowPlay, StartDuringAGameCountsOnAndRestartsThePlayTime)
 {
     click("startButton");
     clickTile(9);
@@ -94,7 +94,7 @@ TEST_F(Form1Play, StartDuringAGameCountsOnAndRestartsThePlayTime)
     EXPECT_EQ(text("movesValue"), "2");
 }
 
-TEST_F(Form1Play, PlayTimeDropsHoursAndIgnoresTheLocalClockBeingSetBack)
+TEST_F(MainWindowPlay, PlayTimeDropsHoursAndIgnoresTheLocalClockBeingSetBack)
 {
     clock.set(10, 0, 0);
     click("startButton");
@@ -118,7 +118,7 @@ void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons, qui
     QCoreApplication::sendEvent(widget, &event);
 }
 
-TEST_F(Form1Play, ADoubleClickMovesATileOnce)
+TEST_F(MainWindowPlay, ADoubleClickMovesATileOnce)
 {
     click("startButton");
     sendMouse(tile(9), QEvent::MouseButtonPress, Qt::LeftButton, 1000);
@@ -129,7 +129,7 @@ TEST_F(Form1Play, ADoubleClickMovesATileOnce)
     EXPECT_EQ(text("movesValue"), "1");
 }
 
-TEST_F(Form1Play, AQuickClickOnAnotherTileStillCounts)
+TEST_F(MainWindowPlay, AQuickClickOnAnotherTileStillCounts)
 {
     click("startButton");
     // Tile 9 slides right into the hole; tile 8 follows at once. Qt may hand the second press
@@ -143,7 +143,7 @@ TEST_F(Form1Play, AQuickClickOnAnotherTileStillCounts)
     EXPECT_EQ(text("movesValue"), "2");
 }
 
-TEST_F(Form1Play, APressThatEndsOffTheTileOrWithTheRightButtonIsNoClick)
+TEST_F(MainWindowPlay, APressThatEndsOffTheTileOrWithTheRightButtonIsNoClick)
 {
     click("startButton");
     QTest::mousePress(tile(9), Qt::LeftButton);
@@ -153,17 +153,17 @@ TEST_F(Form1Play, APressThatEndsOffTheTileOrWithTheRightButtonIsNoClick)
     EXPECT_EQ(text("movesValue"), "");
 }
 
-TEST_F(Form1Play, ClicksOnAGridLineReachTheTileBelow)
+TEST_F(MainWindowPlay, ClicksOnAGridLineReachTheTileBelow)
 {
     click("startButton");
     // Grid line 2 runs down the first column of slot 1 (tile 10), grid line 0 along the top row of
     // slot 5 (tile 0), the outline over the corner of slot 0 (tile 1).
-    EXPECT_EQ(form.childAt(135, 100), tile(10));
-    EXPECT_EQ(form.childAt(200, 153), tile(0));
-    EXPECT_EQ(form.childAt(8, 40), tile(1));
+    EXPECT_EQ(window.childAt(135, 100), tile(10));
+    EXPECT_EQ(window.childAt(200, 153), tile(0));
+    EXPECT_EQ(window.childAt(8, 40), tile(1));
 }
 
-TEST_F(Form1Play, ChoosingASetByMouseSwapsAllPicturesAndNothingElse)
+TEST_F(MainWindowPlay, ChoosingASetByMouseSwapsAllPicturesAndNothingElse)
 {
     click("startButton");
     clickTile(9);
@@ -191,7 +191,7 @@ TEST_F(Form1Play, ChoosingASetByMouseSwapsAllPicturesAndNothingElse)
     EXPECT_FALSE(timer()->isActive());
 }
 
-TEST_F(Form1Play, ChoosingASetByArrowKeys)
+TEST_F(MainWindowPlay, ChoosingASetByArrowKeys)
 {
     auto* list = control<QListWidget>("pictureList");
     list->setFocus();
@@ -203,10 +203,10 @@ TEST_F(Form1Play, ChoosingASetByArrowKeys)
     expectPictureSet(113);
 }
 
-TEST_F(Form1Play, TschuessClosesTheWindow)
+TEST_F(MainWindowPlay, TschuessClosesTheWindow)
 {
     click("quitButton");
-    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

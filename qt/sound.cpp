@@ -1,4 +1,4 @@
-#include "system_beep.h"
+#include "sound.h"
 #include "event_sound_player.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // offscreen platform sends no accessibility events, so the test watches the notifications in the
 // window's accessibility tree, where each one said moves to the end; atspi_check.py hears the
 // events themselves on a real desktop bus.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "solver.h"
 
 #include <QAccessible>
@@ -29,11 +29,11 @@ public:
     std::vector<QObject*> said;
 };
 
-class Form1Announcements : public Form1Test {
+class MainWindowAnnouncements : public MainWindowTest {
 protected:
-    Form1Announcements()
+    MainWindowAnnouncements()
     {
-        for (QLabel* label : form.findChildren<QLabel*>())
+        for (QLabel* label : window.findChildren<QLabel*>())
             if (label->objectName().startsWith(QLatin1String("notice")))
                 label->installEventFilter(&watch);
     }
@@ -58,10 +58,10 @@ protected:
     QStringList inTree()
     {
         QStringList texts;
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
-        for (int i = 0; i < window->childCount(); ++i)
-            if (window->child(i)->role() == QAccessible::Notification)
-                texts << window->child(i)->text(QAccessible::Name);
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(&window);
+        for (int i = 0; i < tree->childCount(); ++i)
+            if (tree->child(i)->role() == QAccessible::Notification)
+                texts << tree->child(i)->text(QAccessible::Name);
         return texts;
     }
 
@@ -82,7 +82,7 @@ QString moved(int tile, int slot)
         .arg(slot % 4 + 1);
 }
 
-TEST_F(Form1Announcements, EverySentenceOfAGameFromAPressBeforeStartToTheWin)
+TEST_F(MainWindowAnnouncements, EverySentenceOfAGameFromAPressBeforeStartToTheWin)
 {
     EXPECT_EQ(heard(), QStringList{});
     press(9);
@@ -122,7 +122,7 @@ TEST_F(Form1Announcements, EverySentenceOfAGameFromAPressBeforeStartToTheWin)
 
 // A reader that asks only after several presses still hears each sentence as it was, up to the
 // three the window keeps.
-TEST_F(Form1Announcements, SentencesOfOneTurnKeepTheirOwnTexts)
+TEST_F(MainWindowAnnouncements, SentencesOfOneTurnKeepTheirOwnTexts)
 {
     click("startButton");
     press(0);

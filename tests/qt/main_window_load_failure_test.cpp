@@ -1,5 +1,5 @@
 // A picture that cannot be loaded ends the program with a message, not with a blank board.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 // Q_CLEANUP_RESOURCE declares the function in the scope it is used in: outside any namespace.
 static void dropPictureResources() { Q_CLEANUP_RESOURCE(pictures); }
@@ -7,7 +7,7 @@ static void dropPictureResources() { Q_CLEANUP_RESOURCE(pictures); }
 namespace rutschbild::testing {
 namespace {
 
-TEST(Form1LoadFailure, AMissingTileBitmapEndsTheProgramWithAGermanMessage)
+TEST(MainWindowLoadFailure, AMissingTileBitmapEndsTheProgramWithAGermanMessage)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
@@ -16,7 +16,7 @@ TEST(Form1LoadFailure, AMissingTileBitmapEndsTheProgramWithAGermanMessage)
             dropPictureResources();
             FakeClock clock;
             RecordingBeeper beeper;
-            Form1 form(clock, beeper);
+            MainWindow window(clock, beeper);
         },
         ::testing::ExitedWithCode(1),
         "Rutschbild kann nicht weiterlaufen: Ein Bild des Spiels .* \\(tile bitmap 113\\)");
