@@ -45,7 +45,7 @@ game=$dir/qt/rutschbild
 echo "== window, headless"
 cmd="QT_QPA_PLATFORM=offscreen $dir/bench/window_bench"
 "$dir/bench/window_bench" --benchmark_out="$out/window.json" --benchmark_out_format=json
-row "\`Form1\` constructed and its first frame painted (\`grab()\`)" "$(figure "$out/window.json" BM_ConstructAndFirstFrame)" "" "$cmd"
+row "\`MainWindow\` constructed and its first frame painted (\`grab()\`)" "$(figure "$out/window.json" BM_ConstructAndFirstFrame)" "" "$cmd"
 row "Tile click through a real mouse event, with the repaint" "$(figure "$out/window.json" BM_TileClickWithRepaint)" "< 1 ms" "$cmd"
 row "Timer tick (play-time text and its repaint)" "$(figure "$out/window.json" BM_TimerTick)" "" "$cmd"
 
