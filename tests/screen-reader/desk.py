@@ -13,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "qt"))
@@ -186,6 +187,26 @@ class Desk:
         until("Orca's first words", lambda: self.speech.said_since_mark(), 20)
         self.speech.skip_to_end()
         self.env = env
+
+    def write_plan(self, the_plan):
+        """The game's plan as a file for the player, which runs as a process of its own."""
+        path = os.path.join(self.scratch, "plan.json")
+        with open(path, "w") as plan_file:
+            json.dump(the_plan, plan_file)
+        return path
+
+    def play(self, name, arguments, env, seconds, began):
+        """Runs the player (the test's own script with --play) and ends the test if it fails."""
+        player = start(self.started, [sys.executable] + arguments, env, stderr=self.log)
+        try:
+            status = player.wait(seconds)
+        except subprocess.TimeoutExpired:
+            status = "a timeout"
+        if status != 0:
+            # Status 1: sentences were missing, and the report says which. Else the desk's
+            # servers may tell why the player could not play.
+            sys.exit(("" if status == 1 else self.servers_said()) +
+                     f"\n{name}: failed after {time.monotonic() - began:.1f} s")
 
 
 class Checks:

@@ -103,25 +103,12 @@ def main():
     began = time.monotonic()
     the_plan = plan(plan_program)
     with Desk(locales, keep) as desk:
-        plan_path = os.path.join(desk.scratch, "plan.json")
-        with open(plan_path, "w") as plan_file:
-            json.dump(the_plan, plan_file)
         env = dict(desk.env, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         start(desk.started, [program], env, stdout=desk.log, stderr=subprocess.STDOUT)
-        player = start(desk.started, [sys.executable, os.path.abspath(__file__), "--play",
-                                      str(desk.started[-1].pid), desk.speech.path, plan_path],
-                       dict(desk.env, PYTHONPATH=os.path.dirname(os.path.abspath(__file__))),
-                       stderr=desk.log)
-        try:
-            status = player.wait(90)
-        except subprocess.TimeoutExpired:
-            status = "a timeout"
-        if status != 0:
-            # Status 1: sentences were missing, and the report says which. Else the desk's
-            # servers may tell why the player could not play.
-            sys.exit(("" if status == 1 else desk.servers_said()) +
-                     f"\nqt_orca: failed after {time.monotonic() - began:.1f} s")
+        desk.play("qt_orca", [os.path.abspath(__file__), "--play", str(desk.started[-1].pid),
+                              desk.speech.path, desk.write_plan(the_plan)],
+                  dict(desk.env, PYTHONPATH=os.path.dirname(os.path.abspath(__file__))), 90, began)
     print(f"Qt window: passed in {time.monotonic() - began:.1f} s")
 
 

@@ -195,25 +195,13 @@ def main():
     began = time.monotonic()
     the_plan = plan(plan_program)
     with Desk(locales, keep) as desk:
-        plan_path = os.path.join(desk.scratch, "plan.json")
-        with open(plan_path, "w") as plan_file:
-            json.dump(the_plan, plan_file)
+        plan_path = desk.write_plan(the_plan)
         try:
             open_page(desk, serve(desk, site))
         except Failure as failure:
             sys.exit(f"{desk.servers_said()}\nweb_orca: {failure}")
-        player = start(desk.started, [sys.executable, os.path.abspath(__file__), "--play",
-                                      desk.speech.path, plan_path], dict(desk.env, PYTHONPATH=HERE),
-                       stderr=desk.log)
-        try:
-            status = player.wait(100)
-        except subprocess.TimeoutExpired:
-            status = "a timeout"
-        if status != 0:
-            # Status 1: sentences were missing, and the report says which. Else the desk's
-            # servers may tell why the player could not play.
-            sys.exit(("" if status == 1 else desk.servers_said()) +
-                     f"\nweb_orca: failed after {time.monotonic() - began:.1f} s")
+        desk.play("web_orca", [os.path.abspath(__file__), "--play", desk.speech.path, plan_path],
+                  dict(desk.env, PYTHONPATH=HERE), 100, began)
     print(f"web page: passed in {time.monotonic() - began:.1f} s")
 
 
