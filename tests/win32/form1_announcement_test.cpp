@@ -35,6 +35,10 @@ void CALLBACK recordAlert(HWINEVENTHOOK, DWORD, HWND, LONG, LONG child, DWORD, D
 
 class Form1Announcements : public Form1Test {
 protected:
+    // No checker's words outlive the test: neither read by the next one nor left in the prefix.
+    Form1Announcements() { DeleteFileW(heardFile().c_str()); }
+    ~Form1Announcements() override { DeleteFileW(heardFile().c_str()); }
+
     // The checker's exit code, 0 for success; with listening, what it heard goes to heard().
     DWORD runChecker(const std::wstring& arguments);
     DWORD runListeningChecker(const std::wstring& presses)
