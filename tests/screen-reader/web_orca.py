@@ -24,6 +24,7 @@ from desk import Checks, Desk, Failure, Speech, plan, start, until
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SERVER = os.path.join(HERE, "..", "..", "web", "tests", "support", "serve-site.js")
+TILES = 12
 # The last moves are made in Orca's browse mode.
 MOVES_IN_BROWSE_MODE = 3
 
@@ -76,10 +77,22 @@ class Keyboard:
         self.type("Insert+a", "Insert+a", "Insert+a")
         self.wait_for_quiet()
 
-    def read_to(self, to):
-        """In browse mode the arrows are Orca's: left and right go from cell to cell in reading
-        order (up and down would go by lines of text)."""
-        self.press(*["Right" if to > self.cell else "Left"] * abs(to - self.cell))
+    def read_to(self, to, name):
+        """In browse mode the arrows are Orca's: left and right go from item to item in reading
+        order (up and down would go by lines of text), and where its caret lands after the board
+        changed is Orca's own idea (the gap, a cell with no tile, it passes in silence). So, as a
+        player does, this listens and stops at the tile it wants, turning back once when a
+        board's length of presses has not found it."""
+        wanted = name.rstrip(".")
+        direction = "Right" if to > self.cell else "Left"
+        presses = 0
+        while not self.speech.heard or self.speech.heard[-1].rstrip(". ") != wanted:
+            if presses == 2 * TILES:
+                break  # the check of the move's sentence says what went wrong
+            if presses == TILES:
+                direction = "Left" if direction == "Right" else "Right"
+            self.press(direction)
+            presses += 1
         self.cell = to
 
 
@@ -171,7 +184,7 @@ def play(env, speech, the_plan):
         if number == len(moves) - MOVES_IN_BROWSE_MODE:
             keyboard.sticky_browse_mode()
         if browsing:
-            keyboard.read_to(move["from"])
+            keyboard.read_to(move["from"], move["name"])
         else:
             keyboard.walk(move["from"])
         # Enter in browse mode is Orca's: it would switch to focus mode on the tile.
