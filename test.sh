@@ -41,7 +41,8 @@ tools/check-front-ends.sh
 # The scripts' own tests (a planted fault in a front end, a held apt lock, background jobs that
 # fail) need no build: they run beside the first one.
 background_start "script tests" sh -c 'tests/scripts/front-ends-check.sh &&
-  tests/scripts/apt-lock-wait.sh && tests/scripts/background-jobs.sh'
+  tests/scripts/apt-lock-wait.sh && tests/scripts/background-jobs.sh &&
+  tests/scripts/hardening-check.sh'
 
 # Benchmarks are built and run by bench.sh, not here: they would only lengthen the test run.
 # Line tables are enough debug information for valgrind's and the sanitizers' reports, and

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the Debian package in build/package and checks it: the menu entry, the AppStream data and
-# the manual page against their validators, lintian, the list of files, and the unpacked program,
+# the manual page against their validators, lintian, the program's hardening, the list of files,
+# and the unpacked program,
 # started under a private Xvfb, showing the "Kinder" picture and ending on "Tschüss".
 # Installs nothing. Each failing step prints one line with the reason and exits non-zero.
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 source tools/xvfb.sh
 dir=build/package
-log=$dir/check-package.log
 id=$(sed -n 's/^set(RUTSCHBILD_APP_ID \(.*\))$/\1/p' CMakeLists.txt)
 
 scratch=$(mktemp -d)
@@ -20,12 +20,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "check-package: $*" >&2; exit 1; }
 
-mkdir -p "$dir"
-{ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DRUTSCHBILD_TESTS=OFF -DRUTSCHBILD_BENCH=OFF \
-    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON && cmake --build "$dir" -j2 && (cd "$dir" && cpack); } \
-  >"$log" 2>&1 || { tail -n 40 "$log" >&2; fail "building the package failed (all of it in $log)"; }
-deb=$(grep -o 'package: .*\.deb' "$log" | cut -d' ' -f2)
-[ -f "$deb" ] || fail "cpack named no .deb (see $log)"
+deb=$(tools/build-deb.sh "$dir") || fail "building the package failed"
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x could not unpack $deb"
@@ -39,6 +34,7 @@ out=$(zcat "$root/usr/share/man/man6/rutschbild.6.gz" | groff -ww -z -man 2>&1) 
   && [ -z "$out" ] || fail "groff on the manual page: $(echo "$out" | head -1)"
 out=$(lintian --fail-on error,warning "$deb" 2>&1) \
   || fail "lintian: $(grep -m1 -E '^[EW]:' <<<"$out" || echo "$out" | head -1)"
+tools/check-hardening.sh "$root/usr/games/rutschbild" || fail "the packaged program is not hardened"
 
 # The files the package must hold, and the directories that lead to them: nothing more.
 expected=(usr/games/rutschbild "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml"
@@ -85,4 +81,4 @@ status=0
 wait "$program" || status=$?
 program=
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(head -1 "$scratch/output")"
-echo "check-package: $deb: validators, lintian, file list and a start of the unpacked program pass"
+echo "check-package: $deb: validators, lintian, hardening, file list and a start of the unpacked program pass"

@@ -4,8 +4,10 @@ BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
   libcanberra-dev)
 TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev clang-format
   python3-pyatspi at-spi2-core dbus xvfb) # the screen-reader test reads the window through AT-SPI
-# tools/check-package.sh: builds the .deb, validates it and starts the unpacked program under Xvfb.
-PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb xdotool imagemagick)
+# tools/check-package.sh: builds the .deb, validates it, checks its program's hardening
+# (hardening-check from devscripts) and starts the unpacked program under Xvfb.
+PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb xdotool imagemagick
+  devscripts)
 # The Windows build and its tests under Wine (tools/test-windows.sh, called by test.sh).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
                   binutils-mingw-w64-i686 wine64 fonts-wine xvfb googletest)
