@@ -42,7 +42,7 @@ tools/check-front-ends.sh
 # fail) need no build: they run beside the first one.
 background_start "script tests" sh -c 'tests/scripts/front-ends-check.sh &&
   tests/scripts/apt-lock-wait.sh && tests/scripts/background-jobs.sh &&
-  tests/scripts/hardening-check.sh'
+  tests/scripts/hardening-check.sh && tests/scripts/release-guards.sh'
 
 # Benchmarks are built and run by bench.sh, not here: they would only lengthen the test run.
 # Line tables are enough debug information for valgrind's and the sanitizers' reports, and

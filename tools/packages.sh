@@ -9,8 +9,9 @@ TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev clang-format
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb xdotool imagemagick
   devscripts)
 # The Windows build and its tests under Wine (tools/test-windows.sh, called by test.sh).
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-                  binutils-mingw-w64-i686 wine64 fonts-wine xvfb googletest)
+MINGW_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
+                binutils-mingw-w64-i686)
+WINDOWS_PACKAGES=("${MINGW_PACKAGES[@]}" wine64 fonts-wine xvfb googletest)
 # The Windows Installer packages and their tests under Wine (tools/test-msi.sh): wixl and msiinfo,
 # lnkinfo to read the Start-menu shortcut, xdotool to close the window started from it, and
 # osslsigncode with openssl for a trial signature.
@@ -37,3 +38,9 @@ WEB_ENGINE_PACKAGES=(firefox-esr webkit2gtk-driver gir1.2-webkit2-4.1 python3-gi
 # runs, xdotool for keys and the pointer, and the locales to build German from.
 SCREEN_READER_PACKAGES=(orca speech-dispatcher openbox x11-utils xdotool xvfb dbus at-spi2-core
                         python3-pyatspi locales chromium)
+# tools/release.sh: every package from the source, no test tools (dpkg-dev for the .deb's
+# dependencies, wixl and msibuild for the MSIs, git for the source archive); --verify shows with
+# diffoscope how two builds differ, where they do.
+RELEASE_PACKAGES=("${BUILD_PACKAGES[@]}" dpkg-dev git "${MINGW_PACKAGES[@]}" wixl msitools
+                  "${WEB_PACKAGES[@]}")
+VERIFY_PACKAGES=(diffoscope-minimal)
