@@ -10,7 +10,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/fail-loudly.sh"
 [ "$#" -ge 6 ] || { sed -n '3,5s/^# \{0,1\}//p' "$0" >&2; exit 2; }
 arch=$1 version=$2 output=$(realpath -m "$3") exe=$4 licence=$5 icon=$6 extra=${7:-}
-wxs=$(realpath "$(dirname "$0")/rutschbild.wxs")
+script=$(realpath "$0")
+wxs=$(dirname "$script")/rutschbild.wxs
 # The UpgradeCodes of rutschbild.wxs, which the product and package codes are derived from.
 case $arch in
   x64) template='x64;1031' upgrade_code=94300160-E428-47B2-9ACE-B1C0118AF1C2 ;;
@@ -44,7 +45,7 @@ fi
 # the version and of everything that goes into the package: the same package gets the same codes
 # again, a changed one new ones, and a newer version always a new product code, which a major
 # upgrade needs. The two names differ, so the codes do too.
-content=$( (cd "$stage" && sha256sum "${staged[@]}"; sha256sum <"$wxs"; sha256sum <"$0") |
+content=$( (cd "$stage" && sha256sum "${staged[@]}"; sha256sum <"$wxs"; sha256sum <"$script") |
   sha256sum | cut -c1-64)
 name_uuid() { # NAMESPACE NAME: printed as {XXXXXXXX-...}, upper case
   local bytes hash
@@ -71,7 +72,7 @@ printf '\r\n\r\n1252\t_ForceCodepage\r\n' >"$stage/_ForceCodepage.idt"
 msibuild "$stage/package.msi" -s "Rutschbild $version" "Rutschbild-Team" "$template" "$package_code"
 # wixl writes the build's time into the summary information; msibuild keeps it.
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
-  python3 "$(dirname "$0")/summary-times.py" "$stage/package.msi" "$SOURCE_DATE_EPOCH"
+  python3 "$(dirname "$script")/summary-times.py" "$stage/package.msi" "$SOURCE_DATE_EPOCH"
 fi
 
 mkdir -p "$(dirname "$output")"
