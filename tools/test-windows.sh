@@ -109,8 +109,10 @@ else
 fi
 
 if $programs_only; then suites=false; else suites=true; fi
-# The hardening check itself first: it must tell a weakened program from a sound one.
+# The hardening check itself first: it must tell a weakened program from a sound one. And the
+# step that makes the ZIPs reproducible.
 tests/scripts/pe-hardening.sh
+tests/scripts/zip-normalise.sh
 build build/win64 x86_64-w64-mingw32 "$suites"
 check_exe build/win64/Rutschbild.exe x86_64-w64-mingw32
 
