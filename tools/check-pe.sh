@@ -29,7 +29,8 @@ for exe in "$@"; do
   grep -Eq '^Entry 5 [0-9a-f]+ 0*[1-9a-f][0-9a-f]* Base Relocation Directory' <<<"$headers" ||
     lacks+=("a base relocation table")
   if [ "${#lacks[@]}" -eq 0 ]; then
-    echo "check-pe: $exe: DllCharacteristics 0x$(printf '%04x' "$dll_characteristics"), relocations: fine"
+    printf 'check-pe: %s: DllCharacteristics 0x%04x, relocations: fine\n' "$exe" \
+      "$dll_characteristics"
   else
     echo "FAIL: check-pe: $exe lacks $(IFS=,; echo "${lacks[*]}" | sed 's/,/, /g')" >&2
     status=1

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows release files (tools/build-windows-packages.sh) twice from the last commit,
 # in two fresh clones in differently named folders made a few seconds apart, and compares them
-# byte for byte. Uncommitted changes are not in the clones. Usage: tools/check-windows-reproducible.sh
-# (about two and a half minutes per build on two cores)
+# byte for byte. Uncommitted changes are not in the clones.
+# Usage: tools/check-windows-reproducible.sh   (about a minute and a quarter per build on two cores)
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
@@ -31,4 +31,5 @@ while read -r _ file; do
 done <"${clones[0]}/out/SHA256SUMS"
 cmp "${clones[0]}/out/SHA256SUMS" "${clones[1]}/out/SHA256SUMS" || different=$((different + 1))
 [ "$different" -eq 0 ] || { echo "FAIL: $different files differ between the two builds" >&2; exit 1; }
-echo "check-windows-reproducible: both builds gave the same files (SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH)"
+echo "check-windows-reproducible: both builds gave the same files" \
+     "(SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH)"
