@@ -30,6 +30,9 @@ while read -r _ file; do
   fi
 done <"${clones[0]}/out/SHA256SUMS"
 cmp "${clones[0]}/out/SHA256SUMS" "${clones[1]}/out/SHA256SUMS" || different=$((different + 1))
-[ "$different" -eq 0 ] || { echo "FAIL: $different files differ between the two builds" >&2; exit 1; }
+if [ "$different" -ne 0 ]; then
+  echo "FAIL: $different files differ between the two builds" >&2
+  exit 1
+fi
 echo "check-windows-reproducible: both builds gave the same files" \
      "(SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH)"

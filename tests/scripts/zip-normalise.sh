@@ -23,7 +23,10 @@ with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
         archive.writestr(info, "content of %s\r\n" % name)
 EOF
 }
-listing() { zipinfo "$1" | sed -n 's/^\(-[rwx-]*\) .* \([0-9]*-[A-Za-z]*-[0-9]* [0-9:]*\) \(.*\)/\1 \2 \3/p'; }
+# Mode, date and name of each entry, in the ZIP's order.
+listing() {
+  zipinfo "$1" | sed -n 's/^\(-[rwx-]*\) .* \([0-9]*-[A-Za-z]*-[0-9]* [0-9:]*\) \(.*\)/\1 \2 \3/p'
+}
 
 pack "$scratch/one.zip" 1 644 Rutschbild.exe Lizenz.txt LIESMICH.txt
 pack "$scratch/two.zip" 5 664 Lizenz.txt LIESMICH.txt Rutschbild.exe
@@ -32,7 +35,8 @@ cmp "$scratch/one.zip" "$scratch/two.zip" || fail "the same files gave two ZIPs"
 expected='-rw-r--r-- 23-Nov-14 22:13 LIESMICH.txt
 -rw-r--r-- 23-Nov-14 22:13 Lizenz.txt
 -rwxr-xr-x 23-Nov-14 22:13 Rutschbild.exe'
-[ "$(listing "$scratch/one.zip")" = "$expected" ] || fail "unexpected entries: $(listing "$scratch/one.zip")"
+[ "$(listing "$scratch/one.zip")" = "$expected" ] ||
+  fail "unexpected entries: $(listing "$scratch/one.zip")"
 zipinfo -v "$scratch/one.zip" | grep -q 'UID/GID' && fail "an owner field is left"
 unzip -tq "$scratch/one.zip" >/dev/null || fail "the ZIP does not test as sound"
 

@@ -53,7 +53,8 @@ name_uuid() { # NAMESPACE NAME: printed as {XXXXXXXX-...}, upper case
   hash=$({ printf '%b' "$bytes"; printf '%s' "$2"; } | sha1sum | cut -c1-32)
   hash=${hash:0:12}5${hash:13:3}$(printf '%x' $((0x${hash:16:1} & 3 | 8)))${hash:17:15}
   hash=${hash^^}
-  printf '{%s-%s-%s-%s-%s}' "${hash:0:8}" "${hash:8:4}" "${hash:12:4}" "${hash:16:4}" "${hash:20:12}"
+  printf '{%s-%s-%s-%s-%s}' \
+    "${hash:0:8}" "${hash:8:4}" "${hash:12:4}" "${hash:16:4}" "${hash:20:12}"
 }
 product_code=$(name_uuid "$upgrade_code" "Rutschbild $arch $version product $content")
 package_code=$(name_uuid "$upgrade_code" "Rutschbild $arch $version package $content")
