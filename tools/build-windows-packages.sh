@@ -48,5 +48,5 @@ build() { # TRIPLET BITS
 build x86_64-w64-mingw32 64
 build i686-w64-mingw32 32
 RUTSCHBILD_STEP="checksums"
-(cd "$out" && sha256sum ./*.zip ./*.msi win64/Rutschbild.exe win32/Rutschbild.exe >SHA256SUMS)
+(cd "$out" && sha256sum -- *.zip *.msi win64/Rutschbild.exe win32/Rutschbild.exe >SHA256SUMS)
 cat "$out/SHA256SUMS"
