@@ -8,9 +8,10 @@ TEST_PACKAGES=(libgtest-dev valgrind clang libclang-rt-dev clang-format
 # (hardening-check from devscripts) and starts the unpacked program under Xvfb.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev groff xvfb xdotool imagemagick
   devscripts)
-# The Windows build and its tests under Wine (tools/test-windows.sh, called by test.sh).
+# The Windows build and its tests under Wine (tools/test-windows.sh, called by test.sh); python3
+# rewrites the ZIPs and the MSI's summary times into their reproducible form.
 MINGW_PACKAGES=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-                binutils-mingw-w64-i686)
+                binutils-mingw-w64-i686 python3)
 WINDOWS_PACKAGES=("${MINGW_PACKAGES[@]}" wine64 fonts-wine xvfb googletest)
 # The Windows Installer packages and their tests under Wine (tools/test-msi.sh): wixl and msiinfo,
 # lnkinfo to read the Start-menu shortcut, xdotool to close the window started from it, and

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds a Windows Installer package beside its ZIP (build/win64/Rutschbild-<version>-x64.msi or
-# build/win32/Rutschbild-<version>-x86.msi), checks its tables, signs a copy, and runs the
-# installer tests under Wine on a private Xvfb display, in the private prefixes of
-# tools/test-windows.sh, which calls it once the program is built and leaves no process behind.
+# build/win32/Rutschbild-<version>-x86.msi), checks its tables and its name-based codes, signs a
+# copy, and runs the installer tests under Wine on a private Xvfb display, in the private
+# prefixes of tools/test-windows.sh, which calls it once the program is built and leaves no
+# process behind.
 # Usage: tools/test-msi.sh x64|x86
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
@@ -30,6 +31,7 @@ echo "== $dir: the $arch installer package"
 quietly cmake --build "$dir" --target msi
 package=$dir/Rutschbild-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")-$arch.msi
 tests/scripts/msi-tables.sh "$package" "$arch"
+tests/scripts/msi-codes.sh "$package" "$arch"
 tests/scripts/msi-signing.sh "$package"
 
 xvfb_start 1024x768x24

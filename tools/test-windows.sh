@@ -71,7 +71,8 @@ build() { # folder, triplet, with-tests (true or false)
   (cd "$dir" && quietly cpack -G ZIP)
 }
 
-# Stand-alone executables: at most 2 MB, and no DLL of the compiler's runtime beside them.
+# Stand-alone executables: at most 2 MB, no DLL of the compiler's runtime beside them, and
+# hardened (tools/check-pe.sh).
 check_exe() { # exe, triplet
   local exe=$1 triplet=$2 size dlls
   size=$(stat -c %s "$exe")
@@ -81,6 +82,7 @@ check_exe() { # exe, triplet
   if grep -qiE 'libstdc|libgcc|libwinpthread' <<<"$dlls"; then
     echo "FAIL: $exe needs a MinGW runtime DLL" >&2; exit 1
   fi
+  tools/check-pe.sh "$exe"
 }
 
 # Passes only when GoogleTest says so: a crashed test program may still exit with 0.
@@ -107,6 +109,10 @@ else
 fi
 
 if $programs_only; then suites=false; else suites=true; fi
+# The hardening check itself first: it must tell a weakened program from a sound one. And the
+# step that makes the ZIPs reproducible.
+tests/scripts/pe-hardening.sh
+tests/scripts/zip-normalise.sh
 build build/win64 x86_64-w64-mingw32 "$suites"
 check_exe build/win64/Rutschbild.exe x86_64-w64-mingw32
 
