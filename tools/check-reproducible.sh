@@ -29,8 +29,8 @@ case ${1:-} in
     ;;
   compare)
     [ -d "$out/site" ] || { echo "check-reproducible: nothing rebuilt in $out" >&2; exit 1; }
-    tools/pack-zip.py build/web/site build/web/site.zip
-    tools/pack-zip.py "$out/site" "$out/site.zip"
+    tools/reproducible-zip.py pack build/web/site build/web/site.zip
+    tools/reproducible-zip.py pack "$out/site" "$out/site.zip"
     differ=()
     for deb in "$out"/*.deb; do
       cmp -s "$deb" "build/package/${deb##*/}" || differ+=("${deb##*/}")

@@ -54,7 +54,7 @@ tools/build-windows-packages.sh "$out"
 
 step "the web site"
 RUTSCHBILD_WEB_BUILD=$work/web tools/build-web.sh >/dev/null
-tools/pack-zip.py "$work/web/site" "$out/rutschbild-web-$version.zip"
+tools/reproducible-zip.py pack "$work/web/site" "$out/rutschbild-web-$version.zip"
 
 step "the source"
 # git dates the archive's files by the commit; gzip -n leaves out the name and time of its own.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# win32/normalise-zip.py, which cpack runs on the Windows ZIPs: two ZIPs of the same files packed
-# in another order, at other times, with other modes and owners come out byte for byte the same,
+# tools/reproducible-zip.py normalise, which cpack runs on the Windows ZIPs: two ZIPs of the same
+# files packed in another order, at other times, with other modes and owners come out byte for byte the same,
 # sorted, with SOURCE_DATE_EPOCH's time and modes 644 and 755; without SOURCE_DATE_EPOCH the
 # times stay. Usage: tests/scripts/zip-normalise.sh   (a second)
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/fail-loudly.sh"
@@ -30,7 +30,7 @@ listing() {
 
 pack "$scratch/one.zip" 1 644 Rutschbild.exe Lizenz.txt LIESMICH.txt
 pack "$scratch/two.zip" 5 664 Lizenz.txt LIESMICH.txt Rutschbild.exe
-SOURCE_DATE_EPOCH=1700000000 win32/normalise-zip.py "$scratch/one.zip" "$scratch/two.zip"
+SOURCE_DATE_EPOCH=1700000000 tools/reproducible-zip.py normalise "$scratch/one.zip" "$scratch/two.zip"
 cmp "$scratch/one.zip" "$scratch/two.zip" || fail "the same files gave two ZIPs"
 expected='-rw-r--r-- 23-Nov-14 22:13 LIESMICH.txt
 -rw-r--r-- 23-Nov-14 22:13 Lizenz.txt
@@ -41,7 +41,7 @@ zipinfo -v "$scratch/one.zip" | grep -q 'UID/GID' && fail "an owner field is lef
 unzip -tq "$scratch/one.zip" >/dev/null || fail "the ZIP does not test as sound"
 
 pack "$scratch/kept.zip" 1 644 Lizenz.txt
-env -u SOURCE_DATE_EPOCH win32/normalise-zip.py "$scratch/kept.zip"
+env -u SOURCE_DATE_EPOCH tools/reproducible-zip.py normalise "$scratch/kept.zip"
 listing "$scratch/kept.zip" | grep -qx -- '-rw-r--r-- 01-Jan-02 03:04 Lizenz.txt' ||
   fail "without SOURCE_DATE_EPOCH the time changed: $(listing "$scratch/kept.zip")"
 echo "zip-normalise: passed"
