@@ -39,7 +39,8 @@ step "house rules: formatting, and the window's words and slot arithmetic in gam
 tools/check-format.sh
 tools/check-front-ends.sh
 # The scripts' own tests (a planted fault in a front end, a held apt lock, background jobs that
-# fail) need no build: they run beside the first one.
+# fail, programs built without each hardening flag, a release from a dirty tree) need no build:
+# they run beside the first one.
 background_start "script tests" sh -c 'tests/scripts/front-ends-check.sh &&
   tests/scripts/apt-lock-wait.sh && tests/scripts/background-jobs.sh &&
   tests/scripts/hardening-check.sh && tests/scripts/release-guards.sh'
