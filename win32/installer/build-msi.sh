@@ -12,12 +12,16 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/fail-loudly.sh"
 arch=$1 version=$2 output=$(realpath -m "$3") exe=$4 licence=$5 icon=$6 extra=${7:-}
 script=$(realpath "$0")
 wxs=$(dirname "$script")/rutschbild.wxs
-# The UpgradeCodes of rutschbild.wxs, which the product and package codes are derived from.
+# The product and package codes are derived from the architecture's UpgradeCode in rutschbild.wxs:
+# the x64 one comes first there.
 case $arch in
-  x64) template='x64;1031' upgrade_code=94300160-E428-47B2-9ACE-B1C0118AF1C2 ;;
-  x86) template='Intel;1031' upgrade_code=280490E7-0F3D-4E02-BAD7-F0EF11298DE3 ;;
+  x64) template='x64;1031' upgrade_entry=1 ;;
+  x86) template='Intel;1031' upgrade_entry=2 ;;
   *) echo "build-msi.sh: ARCH must be x64 or x86, not '$arch'" >&2; exit 2 ;;
 esac
+upgrade_code=$(grep -o 'UpgradeCode = "[0-9A-F-]*"' "$wxs" | sed -n "${upgrade_entry}s/.*\"\(.*\)\"/\1/p")
+[[ $upgrade_code =~ ^[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$ ]] ||
+  { echo "build-msi.sh: no UpgradeCode for $arch in $wxs" >&2; exit 1; }
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] ||
   { echo "build-msi.sh: VERSION must have three parts, not '$version'" >&2; exit 2; }
 
