@@ -11,6 +11,16 @@ cd "$(dirname "$0")/.."
 source tools/packages.sh
 tools/ensure-packages.sh "${RELEASE_PACKAGES[@]}" "${VERIFY_PACKAGES[@]}"
 commit=$(git rev-parse HEAD)
+# Every file is dated by its commit, so dist/ can only match a build of the commit it came from,
+# which git archive wrote into the source archive.
+for name in "$@"; do
+  if [[ $name == *.tar.gz && -f dist/$name ]]; then
+    released=$(gzip -dc "dist/$name" | git get-tar-commit-id) ||
+      { echo "verify: dist/$name names no commit" >&2; exit 1; }
+    [ "$released" = "$commit" ] || { echo "verify: dist/ holds the release of commit $released," \
+      "not of $commit checked out here: git checkout $released, then verify again" >&2; exit 1; }
+  fi
+done
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/rutschbild-verify.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 reports=build/verify
