@@ -8,8 +8,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/fail-loudly.sh"
 cd "$(dirname "$0")/.."
 [ "$#" -gt 0 ] || { echo "Usage: tools/release.sh --verify" >&2; exit 2; }
-source tools/packages.sh
-tools/ensure-packages.sh "${RELEASE_PACKAGES[@]}" "${VERIFY_PACKAGES[@]}"
 commit=$(git rev-parse HEAD)
 # Every file is dated by its commit, so dist/ can only match a build of the commit it came from,
 # which git archive wrote into the source archive.
@@ -22,6 +20,8 @@ for name in "$@"; do
       "not of $commit checked out here: git checkout $released, then verify again" >&2; exit 1; }
   fi
 done
+source tools/packages.sh
+tools/ensure-packages.sh "${RELEASE_PACKAGES[@]}" "${VERIFY_PACKAGES[@]}"
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/rutschbild-verify.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 reports=build/verify

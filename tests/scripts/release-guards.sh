@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # tools/release.sh must refuse, before it builds anything, a tree with changes not committed
-# (changed or new files) and a version that dist/ already holds, and say why.
+# (changed or new files) and a version that dist/ already holds, and say why; --verify must
+# refuse to compare dist/ with another commit's build.
 # Usage: tests/scripts/release-guards.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/fail-loudly.sh"
 cd "$(dirname "$0")/../.."
@@ -34,8 +35,14 @@ rm "$tree/new-file.txt"
 mkdir -p "$tree/dist"
 touch "$tree/dist/Rutschbild-$version-x64.msi"
 expect_refused "version $version in dist/" "dist/ already holds Rutschbild-$version-x64.msi"
+# --verify compares dist/ only with a build of the commit dist/'s source archive names.
+git -C "$tree" archive --format=tar HEAD~1 | gzip -n >"$tree/dist/rutschbild-$version.tar.gz"
+message=$("$tree/tools/release.sh" --verify 2>&1) && failures=$((failures + 1))
+[[ $message == *"dist/ holds the release of commit $(git -C "$tree" rev-parse HEAD~1)"* ]] ||
+  { echo "FAIL: --verify of another commit's dist/ said: $message"; failures=$((failures + 1)); }
 status=0
 "$tree/tools/release.sh" --sign >/dev/null 2>&1 || status=$?
 [ "$status" -eq 2 ] || { echo "FAIL: an unknown option ended with $status, not 2"; failures=$((failures + 1)); }
 [ "$failures" -eq 0 ] || exit 1
-echo "release guards: a changed file, a new file and a released version are refused before any build"
+echo "release guards: a changed file, a new file, a released version and another commit's dist/" \
+  "are refused before any build"
