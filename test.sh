@@ -72,13 +72,10 @@ background_wait valgrind
 # built: all beside the Windows step, whose Wine runs and installer tests leave a core idle. At a
 # lower priority, they take the cores the Windows step leaves rather than slow its builds, and go
 # on into its Wine runs. They have ended before the browser tests, which time beeps and taps.
-# Both of those are built once more from a copy of the tree in another folder: a package that
-# differs from one build to the next cannot be checked against its source.
-step "fuzz targets (clang, built only), the Debian package and the web page's build, each once more elsewhere, beside the Windows step"
+step "fuzz targets (clang, built only), the Debian package and the web page's build, beside the Windows step"
 background_start fuzz tools/fuzz-window.sh --build-only
 background_start package tools/check-package.sh
 background_start web tools/build-web.sh
-background_start reproducible tools/check-reproducible.sh rebuild
 
 # Rutschbild.exe for 64-bit and 32-bit Windows, its test suites and its installer packages under
 # Wine.
@@ -98,13 +95,17 @@ background_wait package
 step "web page: its build's result"
 background_wait web 1
 
+# The web page's browser tests, headless in Chromium. Beside them, at the lowest priority so that
+# it takes only what the browser leaves idle, the package and the site are built once more from
+# a copy of the tree in another folder: a package that differs from one build to the next cannot
+# be checked against its source.
+step "web page, and the Debian package and the web site built once more elsewhere"
+RUTSCHBILD_BACKGROUND_NICE=19 background_start reproducible tools/check-reproducible.sh rebuild
+tools/test-web.sh
+
 step "the Debian package and the web site built elsewhere: the same bytes"
 background_wait reproducible 1
 tools/check-reproducible.sh compare
-
-# The web page's browser tests, headless in Chromium.
-step "web page"
-tools/test-web.sh
 
 step "web page in Firefox ESR and WebKitGTK: the scenarios that can differ by engine"
 tools/test-web-engines.sh
