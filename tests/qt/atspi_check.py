@@ -77,6 +77,33 @@ def until(what, probe, seconds=10.0, pump=lambda: None):
         time.sleep(0.05)
 
 
+# What the reader here and the Orca test's player need of the accessibility tree. pyatspi is
+# imported only in their own processes, once the desk's buses are there.
+
+def pump():
+    """Lets GLib hand over what AT-SPI has sent (events, replies), without waiting for more."""
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def descendants(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def program_window(pid):
+    """The window "Rutschbild" of process pid, once it has its controls; None before."""
+    import pyatspi
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return next((f for f in app if f is not None and f.name == "Rutschbild"
+                         and f.childCount > 0), None)
+    return None
+
+
 # The reader: a process of its own, so that the desk's buses going away cannot touch the part
 # that stops them.
 
@@ -86,24 +113,6 @@ def read(pid):
 
     # A call that gets no answer fails within seconds instead of D-Bus's default 25 s.
     Atspi.set_timeout(5000, 15000)
-    context = GLib.MainContext.default()
-
-    def pump():
-        while context.iteration(False):
-            pass
-
-    def descendants(node):
-        for child in node:
-            if child is not None:
-                yield child
-                yield from descendants(child)
-
-    def window():
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == pid:
-                return next((f for f in app if f is not None and f.name == "Rutschbild"
-                             and f.childCount > 0), None)
-        return None
 
     def find(role, name):
         found = [node for node in descendants(main_window) if node.getRole() == role and node.name == name]
@@ -135,7 +144,8 @@ def read(pid):
             raise Failure(f"{name!r} offers the actions {names}, no Press")
         action.doAction(names.index("Press"))
 
-    main_window = until("window Rutschbild of the program on the accessibility bus", window, 15)
+    main_window = until("window Rutschbild of the program on the accessibility bus",
+                        lambda: program_window(pid), 15)
     # The name each change announces, as a screen reader hears it at that moment.
     announced = []
     pyatspi.Registry.registerEventListener(

@@ -18,9 +18,8 @@ import subprocess
 import sys
 import time
 
-from gi.repository import GLib
-
 from desk import Checks, Desk, Failure, Speech, plan, start, until
+from atspi_check import descendants, program_window, pump  # noqa: E402 (found through desk)
 
 
 def play(pid, speech_path, the_plan):
@@ -28,23 +27,6 @@ def play(pid, speech_path, the_plan):
     from gi.repository import Atspi
 
     Atspi.set_timeout(5000, 15000)
-    context = GLib.MainContext.default()
-
-    def pump():
-        while context.iteration(False):
-            pass
-
-    def descendants(node):
-        for child in node:
-            if child is not None:
-                yield child
-                yield from descendants(child)
-
-    def window():
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == pid:
-                return next((f for f in app if f is not None and f.childCount > 0), None)
-        return None
 
     def named(name):
         found = [node for node in descendants(form) if node.name == name]
@@ -57,7 +39,7 @@ def play(pid, speech_path, the_plan):
 
     speech = Speech(speech_path)
     checks = Checks(speech, pump)
-    form = until("the window on the accessibility bus", window, 15)
+    form = until("the window on the accessibility bus", lambda: program_window(pid), 15)
     # Orca has met the window when it names it: only then is it listening to it.
     until("Orca's words on the window", lambda: speech.said_since_mark(), 10, pump)
     speech.skip_to_end()
